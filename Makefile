@@ -1,0 +1,57 @@
+# Everyday commands. `make run` builds and starts the program, `make test` builds and runs
+# every test, `make sanitize` runs them under ASan and UBSan, `make bench` runs the benchmarks.
+BUILD       ?= build
+SAN_BUILD   ?= build-sanitize
+FUZZ_BUILD  ?= build-fuzz
+JOBS        ?= 2
+CMAKE_FLAGS ?=
+
+export QT_QPA_PLATFORM ?= offscreen
+
+.PHONY: all deps configure build run test sanitize bench fuzz format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: configure
+	cmake --build $(BUILD) -j$(JOBS) --target vorlant
+	cd $(BUILD)/bin && QT_QPA_PLATFORM= ./vorlant
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error
+
+# Any sanitizer report aborts the test that caused it, so the run fails.
+sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORLANT_SANITIZE=ON \
+	      -DVORLANT_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(SAN_BUILD) -j$(JOBS)
+	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	ctest --test-dir $(SAN_BUILD) --output-on-failure --no-tests=error
+
+bench: build
+	@set -e; for program in $(BUILD)/bench/bench_*; do \
+	    case "$$program" in *.json) continue;; esac; \
+	    [ -x "$$program" ] || continue; \
+	    echo "== $$program"; \
+	    "$$program" --benchmark_out="$$program.json" --benchmark_out_format=json; \
+	done
+
+fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	@echo "fuzz targets arrive with the results store"
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
