@@ -1,4 +1,4 @@
-#include "attempt_log.h"
+#include "engine/attempt_log.h"
 
 namespace vorlant {
 

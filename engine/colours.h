@@ -8,9 +8,10 @@ namespace vorlant {
 // the two system colours are roles that the screen resolves from its palette.
 struct Colour
 {
-    enum class Role : std::uint8_t {
+    enum class Role : std::uint8_t
+    {
         Fixed,
-        ButtonFace,             // system colour 15
+        ButtonFace,            // system colour 15
         GradientActiveCaption, // system colour 27
     };
     Role role = Role::Fixed;

@@ -1,4 +1,4 @@
-#include "sequence.h"
+#include "engine/sequence.h"
 
 namespace vorlant {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "random.h"
+#include "engine/random.h"
 
 #include <array>
 #include <cstdint>
@@ -21,8 +21,14 @@ inline constexpr int kCellCount = kBoardSide * kBoardSide;
 inline constexpr int kSequenceSlots = 50;
 
 // The board keeps its cells in arrays indexed column * 4 + row.
-constexpr int CellIndex(CellPosition p) { return p.column * kBoardSide + p.row; }
-constexpr CellPosition CellAt(int index) { return {index % kBoardSide, index / kBoardSide}; }
+constexpr int CellIndex(CellPosition p)
+{
+    return p.column * kBoardSide + p.row;
+}
+constexpr CellPosition CellAt(int index)
+{
+    return {index % kBoardSide, index / kBoardSide};
+}
 
 // The cells of one round, in display order; slots from the round's length on are empty.
 using Sequence = std::array<CellPosition, kSequenceSlots>;

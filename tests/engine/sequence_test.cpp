@@ -17,8 +17,9 @@ TEST(GenerateSequence, NeighboursDifferAndSlotsPastTheLengthAreEmpty)
                 EXPECT_LE(sequence[i].row, 3);
                 EXPECT_GE(sequence[i].column, 0);
                 EXPECT_LE(sequence[i].column, 3);
-                if (i > 0)
+                if (i > 0) {
                     EXPECT_NE(sequence[i], sequence[i - 1]) << "slot " << i;
+                }
             } else {
                 EXPECT_EQ(sequence[i], CellPosition{}) << "length " << length << " slot " << i;
             }

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "engine/attempt_log.h"
+#include "engine/clock.h"
+#include "engine/random.h"
+#include "engine/sequence.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vorlant {
+
+class RoundOutputs;
+
+inline constexpr std::size_t kPersonNameMaxChars = 25;
+
+// Runs a test as a timer-driven state machine: each round sets the length, shows a new
+// sequence, judges the clicks, records success and time and rests before the next round.
+// The owner calls the timer handlers when its timers fire and reports clicks; the controller
+// acts on the screen and the timers only through its RoundOutputs.
+class RoundController
+{
+public:
+    RoundController(RoundOutputs &outputs, MonotonicClock clock, RandomGenerator &random);
+
+    // Begins a fresh test under the name (its first 25 characters) from record 0.
+    void StartTest(std::string_view personName);
+    // Round start (_1): level rule, new sequence, display armed.
+    void _1Timer();
+    // Display tick (T1): lights and restores the sequence's cells, then opens input.
+    void T1Timer();
+    // Completion check (_2): records a finished attempt and arms the rest.
+    void _2Timer();
+    // Rest tick (_3): the third one arms the next round start.
+    void _3Timer();
+    // The board's click report: ClickedCell := cell, then JudgeClick.
+    void CellClicked(CellPosition cell);
+    // Judges ClickedCell against the next slot of the sequence while input is open.
+    void JudgeClick();
+    // Stops the timers, closes input and drops the unfinished attempt.
+    void PauseTest();
+    // Clears the busy flags and arms a new round start.
+    void ContinueTest();
+    // Stops the timers, closes input, resets the board and drops the unfinished attempt.
+    void EndTest();
+    // Stops the display for closing the program; no click is judged afterwards.
+    void QuitTest();
+
+    // The owner writes record 0's length (the starting length) between tests.
+    AttemptLog &Log() { return m_log; }
+    const AttemptLog &Log() const { return m_log; }
+    const Sequence &CurrentSequence() const { return m_sequence; }
+    // The length of the record at LogIndex, 0 when LogIndex lies outside the log.
+    int CurrentLength() const;
+    // Every record holds a completed attempt; LogIndex is then 1001 until the next test.
+    bool IsLogFull() const { return m_log.LogIndex > kLastRecord; }
+    const std::string &PersonName() const { return m_personName; }
+
+    std::int32_t Position() const { return m_position; }
+    std::int32_t DisplayTicks() const { return m_displayTicks; }
+    std::int32_t PauseTicks() const { return m_pauseTicks; }
+    CellPosition ClickedCell() const { return m_clickedCell; }
+    std::int64_t InputStart() const { return m_inputStart; }
+    bool InputOpen() const { return m_inputOpen; }
+    bool Quitting() const { return m_quitting; }
+    bool RoundStartBusy() const { return m_roundStartBusy; }
+    bool CompletionBusy() const { return m_completionBusy; }
+    bool DisplayBusy() const { return m_displayBusy; }
+
+private:
+    AttemptRecord *CurrentRecord();
+    CellPosition SlotAt(int slot) const;
+    std::int64_t MsSinceInputStart() const;
+    void OpenInput();
+    void CloseInput();
+    void StopTimers();
+    void DropCurrentRecord();
+
+    RoundOutputs &m_outputs;
+    MonotonicClock m_clock;
+    RandomGenerator &m_random;
+
+    AttemptLog m_log;
+    Sequence m_sequence;
+    std::string m_personName;
+
+    std::int32_t m_position = 0;
+    std::int32_t m_displayTicks = 0;
+    std::int32_t m_pauseTicks = 0;
+    CellPosition m_clickedCell{0, 0};
+    std::int64_t m_inputStart = 0;
+    bool m_inputOpen = false;
+    bool m_quitting = false;
+    bool m_roundStartBusy = false;
+    bool m_completionBusy = false;
+    bool m_displayBusy = false;
+};
+
+} // namespace vorlant
