@@ -48,7 +48,11 @@ bench: build
 
 fuzz:
 	@bash scripts/install-deps.sh --fuzz
-	@echo "fuzz targets arrive with the results store"
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus/load_results $(FUZZ_BUILD)/corpus/settings
+	$(FUZZ_BUILD)/fuzz_load_results -runs=1000000 $(FUZZ_BUILD)/corpus/load_results
+	$(FUZZ_BUILD)/fuzz_settings -runs=1000000 -max_len=8192 $(FUZZ_BUILD)/corpus/settings
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

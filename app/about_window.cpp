@@ -1,0 +1,69 @@
+#include "app/about_window.h"
+
+#include "app/window_placement.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vorlant {
+namespace {
+
+// A static text at a fixed place that sizes itself to its content.
+void AddText(QWidget &window, int left, int top, const QString &text, bool bold)
+{
+    auto *label = new QLabel(text, &window);
+    QFont font = window.font();
+    font.setBold(bold);
+    label->setFont(font);
+    label->move(left, top);
+    label->adjustSize();
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("TForm7"));
+    setWindowTitle(QStringLiteral("O programu"));
+    // MS Sans Serif 10 pt does not exist here; Arial resolves to its metric twin.
+    setFont(QFont(QStringLiteral("Arial"), 10));
+    setFixedSize(260, 168);
+
+    AddText(*this, 16, 8, QStringLiteral("Autor:"), false);
+    AddText(*this, 72, 8, QStringLiteral("Tým Vorlant"), true);
+    AddText(*this, 16, 32, QStringLiteral("Verze:"), false);
+    AddText(*this, 72, 32, QStringLiteral("1.5.0 - 18. 07. 2021"), true);
+    AddText(*this, 16, 56, QStringLiteral("Kontakt:"), false);
+    // The program has no public address; its README travels with the source code.
+    AddText(*this, 72, 56, QStringLiteral("README.md u zdrojů"), true);
+    AddText(*this, 18, 88, QStringLiteral("Pro nekomerční účely zdarma"), true);
+
+    auto *button1 = new QPushButton(QStringLiteral("OK"), this);
+    button1->setObjectName(QStringLiteral("Button1"));
+    button1->setGeometry(93, 124, 75, 25);
+    button1->setFocus();
+    connect(button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Escape would reject the dialog; only "OK" and the window system may close it.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void AboutWindow::showEvent(QShowEvent *event)
+{
+    if (!placed_) {
+        placed_ = true;
+        CentreOnScreen(*this);
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace vorlant

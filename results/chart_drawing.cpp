@@ -1,0 +1,50 @@
+#include "results/chart_drawing.h"
+
+#include "results/chart_attempts.h"
+
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QRectF>
+
+#include <algorithm>
+
+namespace vorlant {
+namespace {
+
+// The resolution that the chart's fonts and pens are measured in.
+constexpr double kLayoutDpi = 96.0;
+// Below this the titles and labels crowd the bars out.
+constexpr QSizeF kSmallestLayout{560, 300};
+
+// The size, in the chart's own pixels, to lay the chart out in for the target on the device.
+QSizeF LayoutSize(const QPaintDevice *device, const QSizeF &target)
+{
+    QSizeF size = target;
+    if (device)
+        size = {target.width() * kLayoutDpi / device->logicalDpiX(),
+                target.height() * kLayoutDpi / device->logicalDpiY()};
+    const double grow = std::max(
+        {1.0, kSmallestLayout.width() / size.width(), kSmallestLayout.height() / size.height()});
+    return size * grow;
+}
+
+} // namespace
+
+void DrawChart(QPainter &painter, const QRectF &target, const LogRecords &log)
+{
+    if (target.isEmpty())
+        return;
+    QGraphicsScene scene;
+    auto *chart = new AttemptsChart; // the scene owns it
+    scene.addItem(chart);
+    chart->Fill(log);
+    const QRectF layout(QPointF(0, 0), LayoutSize(painter.device(), target.size()));
+    chart->setGeometry(layout);
+    chart->layout()->activate(); // settle what the new size changed before drawing
+    scene.setSceneRect(layout);
+    scene.render(&painter, target, layout, Qt::IgnoreAspectRatio);
+}
+
+} // namespace vorlant

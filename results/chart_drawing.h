@@ -1,0 +1,16 @@
+#pragma once
+
+#include "engine/attempt_log.h"
+
+class QPainter;
+class QRectF;
+
+namespace vorlant {
+
+// Lays the chart of the log out afresh for the target rectangle and draws all of it (title,
+// axes, bars) there. Text keeps its physical size on any device (on a printer the rectangle's
+// size in dots decides how much room the bars get), unless the rectangle is too small to hold
+// it beside the bars; then everything shrinks together.
+void DrawChart(QPainter &painter, const QRectF &target, const LogRecords &log);
+
+} // namespace vorlant

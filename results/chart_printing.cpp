@@ -1,0 +1,54 @@
+#include "results/chart_printing.h"
+
+#include "results/chart_drawing.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include <exception>
+
+namespace vorlant {
+namespace {
+
+QString Failure(const QString &reason)
+{
+    return QStringLiteral("Tisk se nepodařil: %1").arg(reason);
+}
+
+// Names the output file, else the printer, that could not take the job.
+QString CannotOpen(const QPrinter &printer)
+{
+    if (!printer.outputFileName().isEmpty())
+        return Failure(QStringLiteral("soubor „%1“ nelze vytvořit").arg(printer.outputFileName()));
+    return Failure(QStringLiteral("tiskárnu „%1“ nelze otevřít").arg(printer.printerName()));
+}
+
+QString CannotFinish(const QPrinter &printer)
+{
+    if (!printer.outputFileName().isEmpty())
+        return Failure(QStringLiteral("soubor „%1“ nelze dopsat").arg(printer.outputFileName()));
+    return Failure(QStringLiteral("tiskárna „%1“ úlohu nepřijala").arg(printer.printerName()));
+}
+
+} // namespace
+
+QString PrintChart(QPrinter &printer, const QRect &area, const LogRecords &log)
+{
+    printer.setDocName(QStringLiteral("Ch1"));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return CannotOpen(printer);
+    try {
+        DrawChart(painter, area, log);
+    } catch (const std::exception &error) {
+        // Not every print engine can abort; one that cannot still holds an open job.
+        if (!printer.abort() || printer.printerState() == QPrinter::Active)
+            painter.end();
+        return Failure(QString::fromLocal8Bit(error.what()));
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return CannotFinish(printer);
+    return {};
+}
+
+} // namespace vorlant

@@ -1,0 +1,129 @@
+#include "results/chart_window.h"
+
+#include "engine/message_sink.h"
+#include "results/chart_attempts.h"
+#include "results/chart_printing.h"
+
+#include <QAction>
+#include <QChartView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QWindow>
+
+namespace vorlant {
+namespace {
+
+constexpr QSize kOuterSize{713, 399};
+
+// The frame's thickness; zero until the window system has decorated the window.
+QMargins FrameMargins(const QWidget &window)
+{
+    const QWindow *handle = window.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+// Gives the window its outer size and centres its frame on the screen.
+void SizeAndCentre(QWidget &window)
+{
+    const QMargins frame = FrameMargins(window);
+    window.resize(kOuterSize.shrunkBy(frame));
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    QRect placed(QPoint(), kOuterSize);
+    placed.moveCenter(screen->availableGeometry().center());
+    window.move(placed.topLeft()); // a top-level window's position is its frame's
+}
+
+} // namespace
+
+ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
+    : QMainWindow(parent), messages_(messages), chart_(new AttemptsChart),
+      Ch1_(new QChartView(chart_, this)),
+      printerSetup_([this](QPrinter &printer) { return RunPrintDialog(printer); })
+{
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("Graf"));
+    setAttribute(Qt::WA_QuitOnClose, false); // the program ends with the main window only
+    resize(kOuterSize);
+
+    Ch1_->setObjectName(QStringLiteral("Ch1"));
+    setCentralWidget(Ch1_);
+
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu *actions = menuBar()->addMenu(QStringLiteral("Akce"));
+    QAction *landscape = actions->addAction(QStringLiteral("Tisk - vyber tisk na šířku"));
+    landscape->setObjectName(QStringLiteral("Vbrtiskrny1"));
+    connect(landscape, &QAction::triggered, this, &ChartWindow::Vbrtiskrny1Click);
+    QAction *portrait = actions->addAction(QStringLiteral("Tisk - vyber tisk na výšku"));
+    portrait->setObjectName(QStringLiteral("isk1"));
+    connect(portrait, &QAction::triggered, this, &ChartWindow::isk1Click);
+    QAction *close = actions->addAction(QStringLiteral("Konec"));
+    close->setObjectName(QStringLiteral("Konec1"));
+    connect(close, &QAction::triggered, this, &ChartWindow::Konec1Click);
+}
+
+ChartWindow::~ChartWindow()
+{
+    delete printDialog_; // before the printer it works on
+}
+
+void ChartWindow::ShowResultsChart(const LogRecords &log)
+{
+    shownLog_ = log;
+    chart_->Fill(log);
+    const bool firstShow = !shownBefore_;
+    shownBefore_ = true;
+    if (firstShow) {
+        create(); // the window system may tell the frame's size only for a window it knows
+        SizeAndCentre(*this);
+    }
+    show();
+    if (firstShow)
+        SizeAndCentre(*this); // or only once the window is shown
+    raise();
+    activateWindow();
+}
+
+void ChartWindow::SetPrinterSetup(PrinterSetup setup)
+{
+    printerSetup_ = std::move(setup);
+}
+
+void ChartWindow::Vbrtiskrny1Click()
+{
+    Print(kLandscapePrintArea);
+}
+
+void ChartWindow::isk1Click()
+{
+    Print(kPortraitPrintArea);
+}
+
+void ChartWindow::Konec1Click()
+{
+    close();
+}
+
+void ChartWindow::Print(const QRect &area)
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printerSetup_(*printer_))
+        return;
+    const QString error = PrintChart(*printer_, area, shownLog_);
+    if (!error.isEmpty())
+        messages_.Error(error.toStdString());
+}
+
+bool ChartWindow::RunPrintDialog(QPrinter &printer)
+{
+    if (!printDialog_)
+        printDialog_ = new QPrintDialog(&printer, this);
+    return printDialog_->exec() == QDialog::Accepted;
+}
+
+} // namespace vorlant

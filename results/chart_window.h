@@ -1,0 +1,64 @@
+#pragma once
+
+#include "engine/attempt_log.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QChartView;
+class QPrintDialog;
+class QPrinter;
+class QRect;
+
+namespace vorlant {
+
+class AttemptsChart;
+class MessageSink;
+
+// The chart window "Graf" (TForm3): the bar chart of one log, printable on one page. Created
+// once and hidden; closing it only hides it.
+class ChartWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Lets the user choose and set up the printer; false when the user cancelled.
+    using PrinterSetup = std::function<bool(QPrinter &)>;
+
+    // Print failures are reported as errors to the messages.
+    explicit ChartWindow(MessageSink &messages, QWidget *parent = nullptr);
+    ~ChartWindow() override;
+
+    // Draws the log's bars in place of the previous ones and shows the window without making
+    // it modal; a visible window comes to the front. The log is only read.
+    void ShowResultsChart(const LogRecords &log);
+
+    // Replaces the printer setup dialog, which runs by default.
+    void SetPrinterSetup(PrinterSetup setup);
+
+    AttemptsChart &Chart() const { return *chart_; }
+
+    // "Tisk - vyber tisk na šířku": prints into the landscape rectangle.
+    void Vbrtiskrny1Click();
+    // "Tisk - vyber tisk na výšku": prints into the portrait rectangle.
+    void isk1Click();
+    // "Konec": hides the window.
+    void Konec1Click();
+
+private:
+    void Print(const QRect &area);
+    bool RunPrintDialog(QPrinter &printer);
+
+    MessageSink &messages_;
+    AttemptsChart *chart_;
+    QChartView *Ch1_;
+    LogRecords shownLog_{};
+    std::unique_ptr<QPrinter> printer_; // kept, so the user's printer settings last the run
+    QPrintDialog *printDialog_ = nullptr;
+    PrinterSetup printerSetup_;
+    bool shownBefore_ = false; // later shows leave the window where the user put it
+};
+
+} // namespace vorlant

@@ -1,0 +1,136 @@
+#include "results/file_io.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <random>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vorlant {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Creates a fresh file in folder that no other writer can be using; -1 on failure.
+int CreateTemporaryFile(const fs::path &folder, std::string &created)
+{
+    static std::mt19937 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = ".vorlant-" + std::to_string(random()) + ".tmp";
+        created = (folder / name).string();
+        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// The renamed entry survives a power cut only once its folder is synced too. Some file
+// systems cannot sync a folder; the data itself is already safe then, so that is no failure.
+void SyncFolder(const fs::path &folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string &path, std::error_code &error)
+{
+    error.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error.assign(errno, std::generic_category());
+        return std::nullopt;
+    }
+    std::string content;
+    struct stat info
+    {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? std::make_error_code(std::errc::is_a_directory)
+                                      : std::make_error_code(std::errc::invalid_argument);
+        ::close(fd);
+        return std::nullopt;
+    }
+    char buffer[8192];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            error.assign(errno, std::generic_category());
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        content.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return content;
+}
+
+bool ReplaceFileAtomically(const std::string &path, std::string_view bytes)
+{
+    std::error_code ignored;
+    fs::path target = path;
+    // Write through a link to where it points, as a plain write would.
+    if (fs::is_symlink(fs::symlink_status(target, ignored))) {
+        fs::path resolved = fs::weakly_canonical(target, ignored);
+        if (!ignored)
+            target = std::move(resolved);
+    }
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+
+    struct stat existing
+    {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && (S_ISDIR(existing.st_mode) || ::access(target.c_str(), W_OK) != 0))
+        return false;
+
+    std::string temporary;
+    const int fd = CreateTemporaryFile(folder, temporary);
+    if (fd < 0)
+        return false;
+    if (exists)
+        ::fchmod(fd, existing.st_mode & 07777); // a replaced file keeps its permissions
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name)
+{
+    std::string joined(folder);
+    if (!joined.empty() && joined.back() != '/')
+        joined += '/';
+    joined += name;
+    return joined;
+}
+
+} // namespace vorlant

@@ -1,0 +1,132 @@
+#include "results/results_store.h"
+
+#include "engine/message_sink.h"
+#include "results/file_io.h"
+#include "results/results_file.h"
+#include "results/settings_file.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vorlant {
+
+namespace {
+
+constexpr std::string_view kSettingsFileName = "Vorlant.ini";
+constexpr std::string_view kSettingsSection = "Form5";
+constexpr std::string_view kSettingsKey = "DE";
+constexpr std::string_view kDefaultDataDirectory = "data";
+
+enum class LoadOutcome
+{
+    Loaded,
+    CannotRead,
+    CannotClose,
+};
+
+// Reads the first block of a results file; block is written only when the outcome is Loaded
+// or CannotClose. Opened for reading only, and without waiting on a pipe.
+LoadOutcome ReadResultsBlock(const std::string &path, ResultsBlock &block)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return LoadOutcome::CannotRead;
+    struct stat info
+    {};
+    ResultsBlock buffer;
+    std::size_t filled = 0;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        while (filled < buffer.size()) {
+            const ssize_t got = ::read(fd, buffer.data() + filled, buffer.size() - filled);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            filled += static_cast<std::size_t>(got);
+        }
+    }
+    if (filled < buffer.size()) {
+        ::close(fd);
+        return LoadOutcome::CannotRead;
+    }
+    block = buffer;
+    return ::close(fd) == 0 ? LoadOutcome::Loaded : LoadOutcome::CannotClose;
+}
+
+} // namespace
+
+ResultsStore::ResultsStore(MessageSink &messages, LocalClock clock, std::string programFolder)
+    : messages_(messages), clock_(std::move(clock)), programFolder_(std::move(programFolder))
+{}
+
+std::string ResultsStore::SettingsPath() const
+{
+    return JoinPath(programFolder_, kSettingsFileName);
+}
+
+void ResultsStore::ReadSettings()
+{
+    const std::string fallback = JoinPath(programFolder_, kDefaultDataDirectory);
+    const std::string folder =
+        ReadIniString(SettingsPath(), kSettingsSection, kSettingsKey, fallback);
+    archiveFolder_ = folder;
+    dataDirectory_ = folder;
+}
+
+bool ResultsStore::WriteSettings()
+{
+    const std::string path = SettingsPath();
+    if (WriteIniString(path, kSettingsSection, kSettingsKey, archiveFolder_))
+        return true;
+    messages_.Error("Unable to write to " + path + ".");
+    return false;
+}
+
+void ResultsStore::CreateDataDirectory() const
+{
+    std::error_code ignored;
+    std::filesystem::create_directory(dataDirectory_, ignored);
+}
+
+std::string ResultsStore::BuildResultsFileName(const std::string &personName) const
+{
+    return ResultsFileName(personName, clock_());
+}
+
+bool ResultsStore::SaveResults(const LogRecords &records, const std::string &personName)
+{
+    const std::string path = JoinPath(dataDirectory_, BuildResultsFileName(personName));
+    const ResultsBlock block = EncodeResults(records);
+    const std::string_view bytes(reinterpret_cast<const char *>(block.data()), block.size());
+    if (ReplaceFileAtomically(path, bytes))
+        return true;
+    messages_.Message("Soubor " + path + " nelze uložit");
+    return false;
+}
+
+bool ResultsStore::LoadResults(const std::string &folder, const std::string &fileName)
+{
+    const std::string path = JoinPath(folder, fileName);
+    ResultsBlock block;
+    switch (ReadResultsBlock(path, block)) {
+    case LoadOutcome::Loaded:
+        viewedLog_ = DecodeResults(block);
+        return true;
+    case LoadOutcome::CannotClose:
+        // The whole block was read, so the ViewedLog takes it all the same.
+        viewedLog_ = DecodeResults(block);
+        messages_.Message("Soubor " + path + " nelze zavřít");
+        return false;
+    case LoadOutcome::CannotRead:
+        break;
+    }
+    messages_.Message("Soubor " + path + " nelze načíst");
+    return false;
+}
+
+} // namespace vorlant

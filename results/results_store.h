@@ -1,0 +1,59 @@
+#pragma once
+
+#include "engine/attempt_log.h"
+#include "results/local_time.h"
+
+#include <string>
+
+namespace vorlant {
+
+class MessageSink;
+
+// The results on disk: the data directory that receives results files, the archive folder
+// that the settings file keeps, saving the current log and loading a saved one into the
+// ViewedLog. Failures are reported to the sink as they happen; callers always go on.
+class ResultsStore
+{
+public:
+    // programFolder is the executable's folder, with or without its closing "/".
+    ResultsStore(MessageSink &messages, LocalClock clock, std::string programFolder);
+
+    // Sets the archive folder and the data directory from the settings file, by default the
+    // folder "data" in the program folder. Reports nothing.
+    void ReadSettings();
+    // Stores the archive folder in the settings file; on failure reports
+    // "Unable to write to <path>." as an error and returns false.
+    bool WriteSettings();
+    // Makes the data directory's folder (one level); failure is silent, a later save reports.
+    void CreateDataDirectory() const;
+
+    // The results file name for personName at the clock's present minute (no folder).
+    std::string BuildResultsFileName(const std::string &personName) const;
+    // Writes records as a results file into the data directory, replacing a file of the same
+    // name only by a complete one. On failure reports "Soubor <path> nelze uložit" and
+    // returns false.
+    bool SaveResults(const LogRecords &records, const std::string &personName);
+    // Reads folder/fileName into the ViewedLog. On failure reports "Soubor <path> nelze
+    // načíst" and leaves the ViewedLog as it was. A file longer than a results file is read
+    // as far as one. Returns whether nothing had to be reported.
+    bool LoadResults(const std::string &folder, const std::string &fileName);
+
+    const std::string &DataDirectory() const { return dataDirectory_; }
+    void SetDataDirectory(std::string folder) { dataDirectory_ = std::move(folder); }
+    const std::string &ArchiveFolder() const { return archiveFolder_; }
+    void SetArchiveFolder(std::string folder) { archiveFolder_ = std::move(folder); }
+    // The file loaded last; all zero before the first load.
+    const LogRecords &ViewedLog() const { return viewedLog_; }
+    // The settings file "Vorlant.ini" in the program folder.
+    std::string SettingsPath() const;
+
+private:
+    MessageSink &messages_;
+    LocalClock clock_;
+    std::string programFolder_;
+    std::string dataDirectory_ = "data";
+    std::string archiveFolder_ = "data";
+    LogRecords viewedLog_{};
+};
+
+} // namespace vorlant
