@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/message_boxes.h"
+
+#include <QApplication>
+
+namespace vorlant {
+
+// The program's application object: Qt's dialogs speak Czech, every window carries the
+// program's icon, the program ends when the main window closes (not with the last window),
+// and an exception escaping an event handler is shown in an error box instead of ending it.
+class Application : public QApplication
+{
+    Q_OBJECT
+
+public:
+    Application(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    MessageBoxes errors_;
+};
+
+} // namespace vorlant

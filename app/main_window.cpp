@@ -1,0 +1,199 @@
+#include "app/main_window.h"
+
+#include "app/counters_panel.h"
+#include "app/error_guard.h"
+#include "board/board.h"
+#include "board/board_layout.h"
+#include "board/sound_player.h"
+#include "engine/attempt_log.h"
+#include "engine/message_sink.h"
+#include "results/archive_window.h"
+#include "results/chart_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <chrono>
+
+namespace vorlant {
+namespace {
+
+constexpr int kRoundStartIntervalMs = 50;
+constexpr int kCompletionIntervalMs = 50;
+constexpr int kRestIntervalMs = 250;
+
+QString ProgramFolderOf(const MainWindowOptions &options)
+{
+    return options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() + u'/'
+                                           : options.programFolder;
+}
+
+std::uint32_t SeedFromSteadyClock()
+{
+    return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &text, int left)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, 8, 75, 25);
+    return button;
+}
+
+QTimer *MakeTimer(QObject *parent, const char *name, int intervalMs)
+{
+    auto *timer = new QTimer(parent);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(intervalMs);
+    return timer;
+}
+
+} // namespace
+
+MainWindow::MainWindow(MessageSink &messages, ChartWindow &chart, MainWindowOptions options)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      messages_(messages),
+      controller_(*this, options.clock ? options.clock : MonotonicClock(&SteadyClockMs), random_),
+      store_(messages, options.localClock ? options.localClock : LocalClock(&CurrentLocalTime),
+             ProgramFolderOf(options).toStdString()),
+      client_(new QWidget(this)), _start(MakeButton(client_, "_start", QStringLiteral("Start"), 8)),
+      _pause(MakeButton(client_, "_Pause", QStringLiteral("Pause"), 88)),
+      _konec(MakeButton(client_, "_Konec", QStringLiteral("Konec"), 168)),
+      p2(new CountersPanel(client_)), T1(MakeTimer(this, "T1", kDefaultSpeedIntervalMs)),
+      _1(MakeTimer(this, "_1", kRoundStartIntervalMs)),
+      _2(MakeTimer(this, "_2", kCompletionIntervalMs)), _3(MakeTimer(this, "_3", kRestIntervalMs)),
+      chart_(chart)
+{
+    BuildControls();
+    ConnectCommands();
+    FormCreate(options);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildControls()
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Test paměti - pro nekomerční použití"));
+    // MS Sans Serif 8 pt does not exist here; Arial resolves to its metric twin.
+    setFont(QFont(QStringLiteral("Arial"), 8));
+
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    _pause->setEnabled(false);
+    _konec->setEnabled(false);
+    // The default coarse timer shifted a 500 ms display step by up to 100 ms.
+    T1->setTimerType(Qt::PreciseTimer);
+    menu_ = BuildMainMenu(*menuBar());
+    // Menus speak in the desktop's menu font, as their drop-downs do, not in the window's.
+    menuBar()->setFont(QApplication::font(menuBar()));
+}
+
+void MainWindow::AttachWindows(NameDialog &names, HelpWindow &help, AboutWindow &about)
+{
+    names_ = &names;
+    help_ = &help;
+    about_ = &about;
+}
+
+// Each step reports its own failure and the start-up goes on, so that the window always
+// has its boards and timers and can be used and closed.
+template <typename Step> void MainWindow::StartUpStep(Step &&step)
+{
+    RunReportingErrors(messages_, std::forward<Step>(step));
+}
+
+void MainWindow::FormCreate(const MainWindowOptions &options)
+{
+    StartUpStep([&] { random_.seed(options.seed.value_or(SeedFromSteadyClock())); });
+    // The picture list (pictures_) exists from here on; then the archive window, hidden.
+    StartUpStep([&] { archive_ = std::make_unique<ArchiveWindow>(store_, chart_, this); });
+    StartUpStep([&] { programFolder_ = ProgramFolderOf(options).toStdString(); });
+    StartUpStep([&] {
+        store_.ReadSettings();
+        if (archive_)
+            archive_->SetDirectory(QString::fromStdString(store_.ArchiveFolder()));
+    });
+    StartUpStep([&] {
+        if (!programFolder_.empty() && programFolder_.back() == '/')
+            programFolder_.pop_back();
+    });
+    StartUpStep([&] { pictureFolder_.unpack(messages_); });
+    StartUpStep([&] { sounds_ = new SoundPlayer(this); });
+    StartUpStep([&] { pictures_.build(QString::fromLatin1(PictureFolder::kName)); });
+    StartUpStep([&] {
+        board_ =
+            new Board(client_, p2, pictures_, random_, [this] { return controller_.InputOpen(); });
+        connect(board_, &Board::cellClicked, this,
+                [this](CellPosition cell) { controller_.CellClicked(cell); });
+    });
+    StartUpStep([&] { ClearLog(controller_.Log()); });
+    StartUpStep([&] {
+        if (board_)
+            board_->showTextBoard();
+    });
+    // InputOpen and Quitting start cleared: the controller is new.
+    StartUpStep([&] { store_.CreateDataDirectory(); });
+    StartUpStep([&] { p2->SetLengthText(QStringLiteral("4")); });
+}
+
+// The start-up centred the window before its frame was known; now it is.
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (shownBefore_)
+        return;
+    shownBefore_ = true;
+    if (board_)
+        board_->centreWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+    emit Closed();
+}
+
+// A settings file that cannot be written has been reported by the store; the window closes
+// all the same, since a program must always be closable.
+void MainWindow::FormClose()
+{
+    RunReportingErrors(messages_, [this] { store_.WriteSettings(); });
+    RunReportingErrors(messages_, [this] { pictureFolder_.remove(); });
+}
+
+void MainWindow::KeepCountersInside()
+{
+    if (!board_)
+        return;
+    // The margin right of the counters that the board's layout leaves.
+    using namespace board_layout;
+    const int margin = kPanelPosition.x() + kCountersRightMargin - kCountersGap;
+    const int needed = p2->x() + p2->width() + margin;
+    if (needed <= client_->width())
+        return;
+    client_->setFixedWidth(needed);
+    if (QLayout *frame = layout())
+        frame->activate();
+    setFixedSize(sizeHint());
+}
+
+bool MainWindow::IsIdle() const
+{
+    return _start->isEnabled();
+}
+
+void MainWindow::StartTest(const QString &personName)
+{
+    controller_.StartTest(personName.toStdString());
+}
+
+} // namespace vorlant

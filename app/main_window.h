@@ -1,0 +1,155 @@
+#pragma once
+
+#include "app/main_menu.h"
+#include "board/picture_folder.h"
+#include "board/picture_list.h"
+#include "engine/clock.h"
+#include "engine/random.h"
+#include "engine/round_controller.h"
+#include "engine/round_outputs.h"
+#include "results/local_time.h"
+#include "results/results_store.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QPushButton;
+class QTimer;
+
+namespace vorlant {
+
+class AboutWindow;
+class ArchiveWindow;
+class Board;
+class ChartWindow;
+class CountersPanel;
+class HelpWindow;
+class MessageSink;
+class NameDialog;
+class SoundPlayer;
+
+// What the main window takes from its surroundings; tests replace any of them.
+struct MainWindowOptions
+{
+    QString programFolder;             // with its closing "/"; empty: the executable's folder
+    MonotonicClock clock;              // empty: SteadyClockMs
+    std::optional<std::uint32_t> seed; // empty: the steady clock's low 32 bits
+    LocalClock localClock;             // empty: CurrentLocalTime
+};
+
+// The main window `TForm1`: the buttons, the counters, the board, the four timers and the
+// menu. It owns the test engine, the board, the sounds, the pictures and the results store,
+// and connects them to each other and to its controls.
+class MainWindow : public QMainWindow, private RoundOutputs
+{
+    Q_OBJECT
+
+public:
+    // Runs the start-up (FormCreate). A step that fails is reported to messages and the
+    // remaining steps run all the same, so the window, both boards and the timers exist.
+    // The chart window shows the results and the archive window's files; it must outlive
+    // this window.
+    MainWindow(MessageSink &messages, ChartWindow &chart, MainWindowOptions options = {});
+    ~MainWindow() override;
+
+    // The windows that the program creates after this one and that the commands open.
+    void AttachWindows(NameDialog &names, HelpWindow &help, AboutWindow &about);
+
+    // The name dialog's "Ok": begins a test under the name.
+    void StartTest(const QString &personName);
+
+    // No test is under way exactly when the Start button is enabled.
+    bool IsIdle() const;
+    const std::string &PersonName() const { return controller_.PersonName(); }
+    // The executable's folder, without a closing "/" once the settings have been read.
+    const std::string &ProgramFolder() const { return programFolder_; }
+
+    RoundController &Controller() { return controller_; }
+    ResultsStore &Store() { return store_; }
+    const PictureList &Pictures() const { return pictures_; }
+    Board *GameBoard() const { return board_; }
+    ArchiveWindow *Archive() const { return archive_.get(); }
+    CountersPanel &Counters() const { return *p2; }
+
+signals:
+    // The window has closed: the settings are written and the pictures removed.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void BuildControls();
+    void ConnectCommands();
+    void FormCreate(const MainWindowOptions &options);
+    void FormClose();
+    template <typename Step> void StartUpStep(Step &&step);
+    // A counters panel that has grown with a two-digit counter keeps inside the window.
+    void KeepCountersInside();
+
+    // Buttons and menu commands.
+    void _startClick();
+    void Start1Click();
+    void _pauseClick(); // _PauseClick
+    void _konecClick(); // _KonecClick
+    void Konec1Click();
+    void Archiv1Click();
+    void Konec2Click();
+    void StartLengthClick(int length);
+    void SpeedClick(int intervalMs);
+    void Popis2Click();
+    void Oprogramu1Click();
+
+    // RoundOutputs: how the engine reaches the counters, the board, the speakers and timers.
+    void SetLengthText(const std::string &text) override;
+    void PlaySound(std::string_view name) override;
+    void SetLengthBackground(Colour colour) override;
+    void SetLengthTextColour(Colour colour) override;
+    void SetPositionText(const std::string &text) override;
+    void SetPanelColour(Colour colour) override;
+    void ResetAllCells() override;
+    void LightCell(CellPosition cell) override;
+    void RestoreCell(CellPosition cell) override;
+    void SetDefaultCursors() override;
+    void SetHandCursors() override;
+    void SetTimerActive(Timer timer, bool active) override;
+    void LogFull() override;
+    QTimer *TimerFor(Timer timer) const;
+
+    MessageSink &messages_;
+    std::string programFolder_;
+    RandomGenerator random_;
+    RoundController controller_;
+    ResultsStore store_;
+    // Owned here and gone before the store it works on.
+    std::unique_ptr<ArchiveWindow> archive_;
+    PictureList pictures_; // the picture-list window's list
+    PictureFolder pictureFolder_;
+    SoundPlayer *sounds_ = nullptr;
+    Board *board_ = nullptr;
+
+    QWidget *client_;
+    QPushButton *_start;
+    QPushButton *_pause; // objectName "_Pause"
+    QPushButton *_konec; // objectName "_Konec"
+    CountersPanel *p2;
+    QTimer *T1;
+    QTimer *_1;
+    QTimer *_2;
+    QTimer *_3;
+    MainMenu menu_;
+
+    ChartWindow &chart_;
+    NameDialog *names_ = nullptr;
+    HelpWindow *help_ = nullptr;
+    AboutWindow *about_ = nullptr;
+    bool shownBefore_ = false;
+};
+
+} // namespace vorlant

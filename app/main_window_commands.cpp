@@ -1,0 +1,157 @@
+// The main window's buttons and menu commands.
+#include "app/about_window.h"
+#include "app/counters_panel.h"
+#include "app/help_window.h"
+#include "app/main_window.h"
+#include "app/name_dialog.h"
+#include "board/board.h"
+#include "results/archive_window.h"
+#include "results/chart_window.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTimer>
+
+namespace vorlant {
+
+namespace {
+
+const QString kPauseText = QStringLiteral("Pause");
+const QString kContinueText = QStringLiteral("Pokračuj");
+
+} // namespace
+
+void MainWindow::ConnectCommands()
+{
+    connect(_start, &QPushButton::clicked, this, &MainWindow::_startClick);
+    connect(_pause, &QPushButton::clicked, this, &MainWindow::_pauseClick);
+    connect(_konec, &QPushButton::clicked, this, &MainWindow::_konecClick);
+
+    connect(menu_.Start1, &QAction::triggered, this, &MainWindow::Start1Click);
+    connect(menu_.Konec1, &QAction::triggered, this, &MainWindow::Konec1Click);
+    connect(menu_.Archiv1, &QAction::triggered, this, &MainWindow::Archiv1Click);
+    connect(menu_.Konec2, &QAction::triggered, this, &MainWindow::Konec2Click);
+
+    const auto faceMode = [this](QAction *item, FaceMode mode) {
+        connect(item, &QAction::triggered, this, [this, mode] {
+            if (board_)
+                board_->setFaceMode(mode);
+        });
+    };
+    faceMode(menu_.Przdn1, FaceMode::Empty);
+    faceMode(menu_.sla1, FaceMode::Numbers);
+    faceMode(menu_.Abeceda1, FaceMode::Letters);
+    faceMode(menu_.Obrzky1, FaceMode::Pictures);
+
+    for (std::size_t i = 0; i < menu_.startLengths.size(); ++i)
+        connect(menu_.startLengths[i], &QAction::triggered, this,
+                [this, length = kStartLengths[i]] { StartLengthClick(length); });
+    for (std::size_t i = 0; i < menu_.speeds.size(); ++i)
+        connect(menu_.speeds[i], &QAction::triggered, this,
+                [this, interval = kSpeedIntervalsMs[i]] { SpeedClick(interval); });
+
+    connect(menu_.Popis2, &QAction::triggered, this, &MainWindow::Popis2Click);
+    connect(menu_.Oprogramu1, &QAction::triggered, this, &MainWindow::Oprogramu1Click);
+
+    connect(T1, &QTimer::timeout, this, [this] { controller_.T1Timer(); });
+    connect(_1, &QTimer::timeout, this, [this] { controller_._1Timer(); });
+    connect(_2, &QTimer::timeout, this, [this] { controller_._2Timer(); });
+    connect(_3, &QTimer::timeout, this, [this] { controller_._3Timer(); });
+
+    connect(p2, &CountersPanel::Resized, this, &MainWindow::KeepCountersInside);
+}
+
+void MainWindow::_startClick()
+{
+    ResetAllCells();
+    Start1Click();
+}
+
+// The dialog itself starts the test once it accepts a name; how it closed is not examined.
+void MainWindow::Start1Click()
+{
+    _pause->setEnabled(true);
+    _konec->setEnabled(true);
+    _start->setEnabled(false);
+    if (names_)
+        names_->exec();
+}
+
+void MainWindow::_pauseClick()
+{
+    ResetAllCells();
+    if (_pause->text() == kPauseText) {
+        _pause->setText(kContinueText);
+        _konec->setEnabled(false);
+        controller_.PauseTest();
+    } else {
+        _pause->setText(kPauseText);
+        _konec->setEnabled(true);
+        controller_.ContinueTest();
+    }
+}
+
+// A results file that cannot be written has been reported; the buttons return to idle and
+// the chart shows all the same.
+void MainWindow::_konecClick()
+{
+    controller_.EndTest();
+    store_.SaveResults(controller_.Log().records, controller_.PersonName());
+    _pause->setEnabled(false);
+    _konec->setEnabled(false);
+    _start->setEnabled(true);
+    Konec1Click();
+}
+
+// "Výsledky": during a test first acts as the Pause button, so a running test pauses and a
+// paused one continues behind the chart.
+void MainWindow::Konec1Click()
+{
+    if (!_start->isEnabled())
+        _pauseClick();
+    chart_.ShowResultsChart(controller_.Log().records);
+}
+
+void MainWindow::Archiv1Click()
+{
+    if (archive_)
+        archive_->ShowArchive();
+}
+
+// Nothing is saved: the test under way is dropped with the program.
+void MainWindow::Konec2Click()
+{
+    controller_.QuitTest();
+    close();
+}
+
+// While a test is under way only the radio mark changes.
+void MainWindow::StartLengthClick(int length)
+{
+    if (!_start->isEnabled())
+        return;
+    controller_.Log().records[0].length = length;
+    p2->SetLengthText(QString::number(length));
+}
+
+// A running T1 restarts with the new interval, so the next step comes one new interval
+// later; the speed already in force leaves T1's rhythm alone.
+void MainWindow::SpeedClick(int intervalMs)
+{
+    if (T1->interval() != intervalMs)
+        T1->setInterval(intervalMs);
+}
+
+void MainWindow::Popis2Click()
+{
+    if (help_)
+        help_->ShowHelp();
+}
+
+void MainWindow::Oprogramu1Click()
+{
+    if (about_)
+        about_->exec();
+}
+
+} // namespace vorlant

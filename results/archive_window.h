@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+
+namespace vorlant {
+
+class ChartWindow;
+class DirectoryEdit;
+class ResultsStore;
+struct ArchiveEntry;
+
+// The archive window "Uložené výsledky" (TForm5): the results files of one folder sorted by
+// person, narrowed by a name filter; a double-click shows a file in the chart window. Its
+// directory field is the store's archive folder. Created once and hidden; closing it only
+// hides it.
+class ArchiveWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    enum class NoticeKind
+    {
+        Warning,
+        Information
+    };
+    // Shows a message dialog of the kind with the caption, the text and one "OK" button.
+    using NoticeBox =
+        std::function<void(NoticeKind kind, const QString &caption, const QString &text)>;
+
+    // Loads through the store and shows loaded files in the chart window; both outlive this.
+    ArchiveWindow(ResultsStore &store, ChartWindow &chart, QWidget *parent = nullptr);
+    ~ArchiveWindow() override;
+
+    // Puts folder into the directory field and makes it the initial browsing folder; a
+    // changed text refills the list (DEChange). Start-up passes the store's archive folder.
+    void SetDirectory(const QString &folder);
+
+    // The main window's "Archiv": fills the list if it has no first person, then shows the
+    // window without making it modal and brings it to the front.
+    void ShowArchive();
+
+    // Refills the list from the directory field's folder and the name filter, then rebuilds
+    // the filter's choices. When no file matches, the list is one empty row and the filter
+    // keeps its text and choices.
+    void FillArchiveList();
+    // Rebuilds the name filter's choices: "*" and the first word of each person in the list.
+    void FillNameFilter();
+
+    // Replaces the message boxes, which run by default.
+    void SetNoticeBox(NoticeBox box);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void ConnectControls();
+    void ShowEntries(const std::vector<ArchiveEntry> &entries);
+    QString CellText(int row, int column) const;
+    void SetCellText(int row, int column, const QString &text);
+
+    void FormResize();
+    void CB1Change();
+    void DEChange();
+    void Otevt1Click();
+    void Konec1Click();
+    void SG1DblClick();
+    void Novsloka1Click();
+    void OKClick();
+    void CancelClick();
+    void _adrKeyPress();
+
+    ResultsStore &store_;
+    ChartWindow &chart_;
+    NoticeBox noticeBox_;
+    bool shownBefore_ = false; // later shows leave the window where the user put it
+
+    QWidget *client_;
+    QComboBox *CB1;
+    DirectoryEdit *DE;
+    QTableWidget *SG1;
+    QGroupBox *GB1;
+    QLineEdit *_adr;
+    QPushButton *OK;
+    QPushButton *Cancel;
+    QMenu *PopupMenu1;
+};
+
+} // namespace vorlant
