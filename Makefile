@@ -23,7 +23,7 @@ build: configure
 
 run: configure
 	cmake --build $(BUILD) -j$(JOBS) --target vorlant
-	cd $(BUILD)/bin && QT_QPA_PLATFORM= ./vorlant
+	cd $(BUILD)/bin && env -u QT_QPA_PLATFORM ./vorlant
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error

@@ -1,6 +1,6 @@
 #include "app/about_window.h"
 
-#include "app/window_placement.h"
+#include "board/window_placement.h"
 
 #include <QKeyEvent>
 #include <QLabel>

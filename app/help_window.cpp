@@ -1,7 +1,7 @@
 #include "app/help_window.h"
 
 #include "app/help_text.h"
-#include "app/window_placement.h"
+#include "board/window_placement.h"
 #include "engine/message_sink.h"
 
 #include <QFile>
@@ -76,8 +76,7 @@ void HelpWindow::showEvent(QShowEvent *event)
 {
     if (!placed_) {
         placed_ = true;
-        SetOuterSize(*this, kFirstOuterSize);
-        CentreOnScreen(*this);
+        SizeAndCentre(*this, kFirstOuterSize);
     }
     QWidget::showEvent(event);
 }

@@ -1,5 +1,7 @@
 #include "board/board.h"
 
+#include "board/window_placement.h"
+
 #include "board/board_layout.h"
 #include "board/cell_widget.h"
 #include "board/picture_cell.h"
@@ -169,19 +171,7 @@ void Board::showBoard(QFrame *shown, QFrame *hidden)
 
 void Board::centreWindow()
 {
-    QWidget *window = m_host->window();
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect desktop = screen->availableGeometry();
-    // The frame is known only once the window is shown; before that it counts as nothing.
-    const QSize frame = window->isVisible()
-                            ? window->frameGeometry().size() - window->geometry().size()
-                            : QSize(0, 0);
-    const QSize outer = window->size() + frame;
-    const int left = std::max(0, (desktop.width() - outer.width()) / 2);
-    const int top = std::max(0, (desktop.height() - outer.height()) / 2);
-    window->move(desktop.left() + left, desktop.top() + top);
+    CentreOnScreen(*m_host->window());
 }
 
 void Board::light(CellPosition position)

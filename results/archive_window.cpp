@@ -7,6 +7,7 @@
 #include "results/results_store.h"
 #include "results/work.h"
 
+#include "board/window_placement.h"
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,10 +17,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QTableWidget>
-#include <QWindow>
 
 #include <algorithm>
 #include <filesystem>
@@ -33,21 +32,6 @@ constexpr int kListTop = 24;
 constexpr int kDirectoryLeft = 200;
 constexpr int kRowHeight = 22;
 const QString kAnyName = QStringLiteral("*");
-
-// Gives the window its outer size and centres its frame on the screen. The frame is known
-// only once the window system has decorated the window; until then it counts as none.
-void SizeAndCentre(QWidget &window)
-{
-    const QWindow *handle = window.windowHandle();
-    const QMargins frame = handle ? handle->frameMargins() : QMargins();
-    window.resize(kOuterSize.shrunkBy(frame));
-    const QScreen *screen = window.screen();
-    if (!screen)
-        return;
-    QRect placed(QPoint(), kOuterSize);
-    placed.moveCenter(screen->availableGeometry().center());
-    window.move(placed.topLeft()); // a top-level window's position is its frame's
-}
 
 void ShowMessageDialog(QWidget *parent, ArchiveWindow::NoticeKind kind, const QString &caption,
                        const QString &text)
@@ -206,13 +190,13 @@ void ArchiveWindow::ShowArchive()
     shownBefore_ = true;
     if (firstShow) {
         create(); // the window system may tell the frame's size only for a window it knows
-        SizeAndCentre(*this);
+        SizeAndCentre(*this, kOuterSize);
     }
     show();
     if (isMinimized())
         showNormal();
     if (firstShow)
-        SizeAndCentre(*this); // or only once the window is shown
+        SizeAndCentre(*this, kOuterSize); // or only once the window is shown
     raise();
     activateWindow();
 }

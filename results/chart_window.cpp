@@ -4,39 +4,18 @@
 #include "results/chart_attempts.h"
 #include "results/chart_printing.h"
 
+#include "board/window_placement.h"
 #include <QAction>
 #include <QChartView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScreen>
-#include <QWindow>
 
 namespace vorlant {
 namespace {
 
 constexpr QSize kOuterSize{713, 399};
-
-// The frame's thickness; zero until the window system has decorated the window.
-QMargins FrameMargins(const QWidget &window)
-{
-    const QWindow *handle = window.windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
-}
-
-// Gives the window its outer size and centres its frame on the screen.
-void SizeAndCentre(QWidget &window)
-{
-    const QMargins frame = FrameMargins(window);
-    window.resize(kOuterSize.shrunkBy(frame));
-    const QScreen *screen = window.screen();
-    if (!screen)
-        return;
-    QRect placed(QPoint(), kOuterSize);
-    placed.moveCenter(screen->availableGeometry().center());
-    window.move(placed.topLeft()); // a top-level window's position is its frame's
-}
 
 } // namespace
 
@@ -79,11 +58,11 @@ void ChartWindow::ShowResultsChart(const LogRecords &log)
     shownBefore_ = true;
     if (firstShow) {
         create(); // the window system may tell the frame's size only for a window it knows
-        SizeAndCentre(*this);
+        SizeAndCentre(*this, kOuterSize);
     }
     show();
     if (firstShow)
-        SizeAndCentre(*this); // or only once the window is shown
+        SizeAndCentre(*this, kOuterSize); // or only once the window is shown
     raise();
     activateWindow();
 }

@@ -12,4 +12,7 @@ void CentreOnScreen(QWidget &window);
 // the given outer size.
 void SetOuterSize(QWidget &window, const QSize &outer);
 
+// Both of the above: the outer size, then centred.
+void SizeAndCentre(QWidget &window, const QSize &outer);
+
 } // namespace vorlant
