@@ -59,15 +59,9 @@ public:
     const std::string &PersonName() const { return m_personName; }
 
     std::int32_t Position() const { return m_position; }
-    std::int32_t DisplayTicks() const { return m_displayTicks; }
-    std::int32_t PauseTicks() const { return m_pauseTicks; }
-    CellPosition ClickedCell() const { return m_clickedCell; }
     std::int64_t InputStart() const { return m_inputStart; }
     bool InputOpen() const { return m_inputOpen; }
     bool Quitting() const { return m_quitting; }
-    bool RoundStartBusy() const { return m_roundStartBusy; }
-    bool CompletionBusy() const { return m_completionBusy; }
-    bool DisplayBusy() const { return m_displayBusy; }
 
 private:
     AttemptRecord *CurrentRecord();

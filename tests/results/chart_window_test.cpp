@@ -1,214 +1,226 @@
 #include "results/chart_attempts.h"
+#include "results/chart_drawing.h"
 #include "results/chart_window.h"
-#include "tests/results/chart_test_support.h"
+#include "tests/support/recording_sink.h"
 
 #include <QAction>
 #include <QChartView>
 #include <QCoreApplication>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
-#include <QScreen>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QValueAxis>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace vorlant {
 namespace {
 
-using namespace chart_test;
+const QColor kYellow{255, 255, 0};
+const QColor kRed{255, 0, 0};
+
+// A log whose first records have the given lengths and outcomes; the rest are zero.
+LogRecords MakeLog(const std::vector<std::pair<int, bool>> &attempts)
+{
+    LogRecords log{};
+    for (std::size_t i = 0; i < attempts.size(); ++i)
+        log[i] = {attempts[i].first, attempts[i].second, 100};
+    return log;
+}
+
+const LogRecords kFiveAttempts = MakeLog({{4, true}, {4, true}, {4, false}, {5, true}, {5, false}});
+
+// A run of neighbouring pixel columns painted in one bar colour.
+struct PaintedBar
+{
+    int left, right, top, bottom;
+    QColor colour;
+
+    int Height() const { return bottom - top + 1; }
+};
+
+// The bars an image shows, left to right, found by their exact colours.
+std::vector<PaintedBar> FindPaintedBars(const QImage &picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    std::vector<PaintedBar> bars;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel != kYellow && pixel != kRed)
+                continue;
+            if (bars.empty() || bars.back().colour != pixel || bars.back().right < x - 1)
+                bars.push_back({x, x, y, y, pixel});
+            PaintedBar &bar = bars.back();
+            bar.right = x;
+            bar.top = std::min(bar.top, y);
+            bar.bottom = std::max(bar.bottom, y);
+        }
+    }
+    return bars;
+}
+
+// Whether the bars are those of kFiveAttempts: their colours on one baseline, heights 4 : 5.
+::testing::AssertionResult ShowFiveAttempts(const std::vector<PaintedBar> &bars)
+{
+    std::vector<QColor> colours;
+    for (const PaintedBar &bar : bars) {
+        colours.push_back(bar.colour);
+        if (bar.bottom != bars[0].bottom)
+            return ::testing::AssertionFailure() << "bars on different baselines";
+    }
+    if (colours != std::vector<QColor>{kYellow, kYellow, kRed, kYellow, kRed})
+        return ::testing::AssertionFailure() << bars.size() << " bars, not the five attempts'";
+    const double ratio = double(bars[3].Height()) / bars[0].Height();
+    return std::abs(ratio - 1.25) < 0.03 ? ::testing::AssertionSuccess()
+                                         : ::testing::AssertionFailure() << "heights " << ratio;
+}
 
 class ChartWindowTest : public ::testing::Test
 {
 protected:
-    QAction &Action(const char *name)
-    {
-        auto *action = window.findChild<QAction *>(QString::fromLatin1(name));
-        EXPECT_NE(action, nullptr) << name;
-        return *action;
-    }
     QImage Screenshot() { return window.findChild<QChartView *>("Ch1")->grab().toImage(); }
 
-    RecordingSink sink;
+    // Runs the menu item with a printer setup that prints into a PDF file, or cancels.
+    void Print(const char *item, const QString &file, bool confirm = true)
+    {
+        window.SetPrinterSetup([=, this](QPrinter &printer) {
+            resolution = printer.resolution();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            return confirm;
+        });
+        window.findChild<QAction *>(item)->trigger();
+    }
+    QString Path(const QString &name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    testing::RecordingSink sink;
     ChartWindow window{sink};
+    int resolution = 0;
 };
 
-TEST_F(ChartWindowTest, FiveAttemptsGiveFiveBarsInTheirColoursOnAnAxisFromZero)
+TEST_F(ChartWindowTest, FiveAttemptsGiveFiveBarsInTheirColoursOnAnAxisFromZeroUntilHidden)
 {
-    window.ShowResultsChart(FiveAttempts());
+    window.ShowResultsChart(kFiveAttempts);
 
     const std::vector<ChartBar> expected{
         {0, 4, kYellow}, {1, 4, kYellow}, {2, 4, kRed}, {3, 5, kYellow}, {4, 5, kRed}};
     EXPECT_EQ(window.Chart().Bars(), expected);
     EXPECT_EQ(window.Chart().LeftAxis().min(), 0);
     EXPECT_EQ(window.Chart().LeftAxis().max(), 5);
-    EXPECT_LT(window.Chart().BottomAxis().min(), 0);
-    EXPECT_GT(window.Chart().BottomAxis().max(), 4);
+    EXPECT_TRUE(ShowFiveAttempts(FindPaintedBars(Screenshot())));
 
-    // What the window shows: the same five bars, standing on one baseline at zero.
-    const std::vector<PaintedBar> painted = FindPaintedBars(Screenshot());
-    ASSERT_EQ(painted.size(), 5u);
-    for (std::size_t i = 0; i < painted.size(); ++i) {
-        EXPECT_EQ(painted[i].colour, expected[i].colour) << "bar " << i;
-        EXPECT_EQ(painted[i].bottom, painted[0].bottom) << "bar " << i;
-        if (i > 0) {
-            EXPECT_GT(painted[i].left, painted[i - 1].right + 1) << "gap before bar " << i;
-        }
-    }
-    const double low = painted[0].bottom - painted[0].top + 1;
-    const double tall = painted[3].bottom - painted[3].top + 1;
-    EXPECT_NEAR(tall / low, 5.0 / 4.0, 0.02);
+    // "Konec" and the close box only hide the window; the bars stay until the next fill.
+    window.findChild<QAction *>("Konec1")->trigger();
+    EXPECT_FALSE(window.isVisible());
+    window.ShowResultsChart(kFiveAttempts);
+    EXPECT_TRUE(window.close());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.Chart().Bars(), expected);
 }
 
-struct RecordCountCase
-{
-    const char *name;
-    LogRecords log;
-    int bars;
-
-    friend void PrintTo(const RecordCountCase &c, std::ostream *out) { *out << c.name; }
-};
-
-LogRecords WithLaterRecords(LogRecords log, int from)
+// The log with every record from index `from` on filled with varied attempts.
+LogRecords FilledFrom(LogRecords log, int from)
 {
     for (int i = from; i < kLogRecords; ++i)
-        log[i] = {3, true, 1};
-    return log;
-}
-
-LogRecords FullLog()
-{
-    LogRecords log{};
-    for (int i = 0; i < kLogRecords; ++i)
         log[i] = {2 + i % 7, i % 3 == 0, i};
     return log;
 }
 
-class ChartWindowBarCountTest : public ChartWindowTest,
-                                public ::testing::WithParamInterface<RecordCountCase>
-{};
-
-TEST_P(ChartWindowBarCountTest, DrawsTheRecordsBeforeTheFirstOfLengthZero)
+TEST_F(ChartWindowTest, DrawsTheRecordsBeforeTheFirstOfLengthZeroInPlaceOfThePreviousBars)
 {
-    const RecordCountCase &c = GetParam();
-    window.ShowResultsChart(c.log);
+    const struct
+    {
+        const char *name;
+        LogRecords log;
+        int bars;
+    } cases[] = {{"all zero", LogRecords{}, 0},
+                 {"record 0 empty, later ones filled", FilledFrom({}, 1), 0},
+                 {"end record after five", FilledFrom(kFiveAttempts, 6), 5},
+                 {"odd lengths as they stand", MakeLog({{-3, true}, {70, false}, {1, true}}), 3},
+                 {"full", FilledFrom({}, 0), kLogRecords}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        window.ShowResultsChart(MakeLog({{9, false}, {8, true}}));
+        window.ShowResultsChart(c.log);
 
-    const std::vector<ChartBar> bars = window.Chart().Bars();
-    ASSERT_EQ(static_cast<int>(bars.size()), c.bars);
-    for (int i = 0; i < c.bars; ++i) {
-        EXPECT_EQ(bars[i].x, i);
-        EXPECT_EQ(bars[i].height, c.log[i].length) << "bar " << i;
-        EXPECT_EQ(bars[i].colour, c.log[i].success ? kYellow : kRed) << "bar " << i;
-    }
-    EXPECT_LE(window.Chart().BottomAxis().min(), 0);
-    EXPECT_GE(window.Chart().BottomAxis().max(), c.bars - 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Logs, ChartWindowBarCountTest,
-    ::testing::Values(RecordCountCase{"AllZero", LogRecords{}, 0},
-                      RecordCountCase{"FirstRecordEmptyLaterFilled", WithLaterRecords({}, 1), 0},
-                      RecordCountCase{"EndRecordAfterFive", WithLaterRecords(FiveAttempts(), 6), 5},
-                      RecordCountCase{"OddLengthsAsTheyStand",
-                                      MakeLog({{-3, true}, {70, false}, {1, true}}), 3},
-                      RecordCountCase{"Full", FullLog(), kLogRecords}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(ChartWindowTest, FullLogShowsBothColoursWhereTheirAttemptsAre)
-{
-    // Successes in the first half, failures in the second.
-    LogRecords log{};
-    for (int i = 0; i < kLogRecords; ++i)
-        log[i] = {5, i < 500, 0};
-    window.ShowResultsChart(log);
-
-    EXPECT_EQ(window.Chart().BottomAxis().max(), kLastRecord + 0.5);
-    const std::vector<PaintedBar> painted = FindPaintedBars(Screenshot());
-    ASSERT_EQ(painted.size(), 2u) << "one solid yellow block, then one solid red block";
-    EXPECT_EQ(painted[0].colour, kYellow);
-    EXPECT_EQ(painted[1].colour, kRed);
-    EXPECT_EQ(painted[0].right + 1, painted[1].left);
-    EXPECT_NEAR(painted[1].right - painted[1].left, painted[0].right - painted[0].left, 2);
-}
-
-TEST_F(ChartWindowTest, RefillingReplacesTheBars)
-{
-    window.ShowResultsChart(FiveAttempts());
-    const LogRecords second = MakeLog({{7, false}, {6, true}});
-    window.ShowResultsChart(second);
-
-    const std::vector<ChartBar> expected{{0, 7, kRed}, {1, 6, kYellow}};
-    EXPECT_EQ(window.Chart().Bars(), expected);
-    EXPECT_EQ(window.Chart().LeftAxis().max(), 7);
-    const std::vector<PaintedBar> painted = FindPaintedBars(Screenshot());
-    ASSERT_EQ(painted.size(), 2u);
-    EXPECT_EQ(painted[0].colour, kRed);
-    EXPECT_EQ(painted[1].colour, kYellow);
-
-    window.ShowResultsChart(LogRecords{});
-    EXPECT_TRUE(window.Chart().Bars().empty());
-    EXPECT_TRUE(FindPaintedBars(Screenshot()).empty());
-}
-
-TEST_F(ChartWindowTest, CaptionsAndTitles)
-{
-    EXPECT_EQ(window.objectName(), "TForm3");
-    EXPECT_EQ(window.windowTitle(), "Graf");
-    const QList<QMenu *> menus = window.menuBar()->findChildren<QMenu *>();
-    ASSERT_EQ(menus.size(), 1);
-    EXPECT_EQ(menus[0]->title(), "Akce");
-
-    const std::vector<std::pair<const char *, QString>> items{
-        {"Vbrtiskrny1", "Tisk - vyber tisk na šířku"},
-        {"isk1", "Tisk - vyber tisk na výšku"},
-        {"Konec1", "Konec"},
-    };
-    const QList<QAction *> shown = menus[0]->actions();
-    ASSERT_EQ(shown.size(), static_cast<qsizetype>(items.size()));
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(shown[i]->objectName(), items[i].first);
-        EXPECT_EQ(shown[i]->text(), items[i].second) << items[i].first;
-    }
-
-    const AttemptsChart &chart = window.Chart();
-    EXPECT_EQ(chart.title(), "Přehled pokusů");
-    EXPECT_FALSE(chart.legend()->isVisible());
-    EXPECT_EQ(chart.BottomAxis().titleText(), "Číslo pokusu");
-    EXPECT_EQ(chart.LeftAxis().titleText(), "Počet hádaných čísel");
-}
-
-TEST_F(ChartWindowTest, KonecAndTheCloseBoxOnlyHide)
-{
-    QPointer<ChartWindow> alive(&window);
-    for (bool viaMenu : {true, false}) {
-        window.ShowResultsChart(FiveAttempts());
-        ASSERT_TRUE(window.isVisible());
-        if (viaMenu)
-            Action("Konec1").trigger();
-        else
-            EXPECT_TRUE(window.close());
-        QCoreApplication::processEvents();
-        EXPECT_FALSE(window.isVisible()) << (viaMenu ? "Konec" : "close box");
-        EXPECT_TRUE(alive);
-        EXPECT_EQ(window.Chart().Bars().size(), 5u) << "bars stay until the next fill";
+        const std::vector<ChartBar> bars = window.Chart().Bars();
+        ASSERT_EQ(static_cast<int>(bars.size()), c.bars);
+        for (int i = 0; i < c.bars; ++i) {
+            const ChartBar expected{i, double(c.log[i].length), c.log[i].success ? kYellow : kRed};
+            EXPECT_EQ(bars[i], expected) << "bar " << i;
+        }
+        EXPECT_LE(window.Chart().BottomAxis().min(), 0);
+        EXPECT_GE(window.Chart().BottomAxis().max(), c.bars - 1);
+        EXPECT_EQ(FindPaintedBars(Screenshot()).empty(), c.bars == 0);
     }
 }
 
-TEST_F(ChartWindowTest, StartsCentredAtItsSizeAndThenStaysWhereItIs)
+TEST(DrawChartTest, FillsOnlyTheRectangleWithTheWholeChartLaidOutForIt)
 {
-    window.ShowResultsChart(FiveAttempts());
-    EXPECT_EQ(window.frameGeometry().size(), QSize(713, 399));
-    const QPoint centre = window.screen()->availableGeometry().center();
-    EXPECT_LE((window.frameGeometry().center() - centre).manhattanLength(), 2);
+    const QColor untouched{255, 0, 255};
+    for (const QRect target :
+         {QRect(30, 20, 480, 280), QRect(10, 10, 680, 480), QRect(5, 5, 300, 175)}) {
+        SCOPED_TRACE(target.width());
+        QImage image(target.right() + 40, target.bottom() + 30, QImage::Format_RGB32);
+        image.fill(untouched);
+        QPainter painter(&image);
+        DrawChart(painter, target, kFiveAttempts);
+        painter.end();
 
-    const QPoint moved = window.pos() + QPoint(-40, 30);
-    window.move(moved);
-    window.ShowResultsChart(FiveAttempts()); // while visible
+        for (const QPoint inside : {target.topLeft(), target.bottomRight(), target.center()})
+            EXPECT_NE(image.pixelColor(inside), untouched) << inside.x() << "," << inside.y();
+        EXPECT_EQ(image.pixelColor(target.topLeft() - QPoint(1, 1)), untouched);
+        EXPECT_EQ(image.pixelColor(target.bottomRight() + QPoint(1, 1)), untouched);
+        const std::vector<PaintedBar> bars = FindPaintedBars(image);
+        ASSERT_TRUE(ShowFiveAttempts(bars));
+        // The bars take most of the rectangle, whatever its size.
+        EXPECT_GT(bars[4].right - bars[0].left, target.width() * 0.6);
+        EXPECT_GT(bars[4].Height(), target.height() * 0.4);
+    }
+}
+
+TEST_F(ChartWindowTest, EachPrintItemPrintsOnePdfPageTitledCh1UnlessCancelled)
+{
+    window.ShowResultsChart(kFiveAttempts);
+    for (const char *item : {"isk1", "Vbrtiskrny1"}) {
+        Print(item, Path("cancelled.pdf"), false);
+        EXPECT_FALSE(QFile::exists(Path("cancelled.pdf"))) << item;
+
+        Print(item, Path(item));
+        QFile pdf(Path(item));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << item;
+        const QByteArray content = pdf.readAll();
+        EXPECT_GT(content.size(), 3000) << item << ": the chart is drawn";
+        EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1) << item;
+        const QByteArray title = "/Title (" + QByteArray::fromHex("feff004300680031") + ')';
+        EXPECT_TRUE(content.contains(title)) << item << ": the job's title";
+    }
+    EXPECT_GE(resolution, 300) << "the print areas are in a printer's dots";
+    EXPECT_TRUE(sink.errors.empty());
+}
+
+TEST_F(ChartWindowTest, APrinterThatCannotBeOpenedIsReportedAndChangesNothing)
+{
+    ASSERT_TRUE(QFile(Path("plain")).open(QIODevice::WriteOnly));
+    const QString file = Path("plain/chart.pdf"); // below a regular file
+    window.ShowResultsChart(kFiveAttempts);
+
+    Print("Vbrtiskrny1", file);
+
+    ASSERT_EQ(sink.errors.size(), 1u);
+    EXPECT_NE(sink.errors[0].find(file.toStdString()), std::string::npos) << sink.errors[0];
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.pos(), moved);
-    window.hide();
-    window.ShowResultsChart(MakeLog({{2, true}}));
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.pos(), moved);
+    EXPECT_EQ(window.Chart().Bars().size(), 5u);
+    // The same printer works again once it points somewhere writable.
+    Print("isk1", Path("after.pdf"));
+    EXPECT_TRUE(QFile::exists(Path("after.pdf")));
+    EXPECT_EQ(sink.errors.size(), 1u);
 }
 
 } // namespace

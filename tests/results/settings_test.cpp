@@ -1,6 +1,6 @@
 #include "results/results_store.h"
-#include "results/settings_file.h"
-#include "store_test_support.h"
+#include "tests/results/store_test_support.h"
+#include "tests/support/recording_sink.h"
 
 #include <gtest/gtest.h>
 
@@ -11,213 +11,97 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The root folder plays the program folder, which still ends with its separator at start-up.
 class SettingsTest : public test::TemporaryFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        TemporaryFolderTest::SetUp();
-        program = root / "bin";
-        fs::create_directory(program);
-        ini = program / "Vorlant.ini";
-    }
-
-    // The store as start-up makes it: the program folder still ends with its separator.
-    ResultsStore MakeStore(const std::string &folder)
-    {
-        return ResultsStore(
-            sink, [] { return LocalTime{}; }, folder);
-    }
     std::string ReadFolder()
     {
-        ResultsStore store = MakeStore(program.string() + "/");
         store.ReadSettings();
         EXPECT_EQ(store.DataDirectory(), store.ArchiveFolder());
         return store.ArchiveFolder();
     }
-    bool WriteFolder(const std::string &folder, const fs::path &programFolder)
+    bool WriteFolder(const std::string &folder)
     {
-        ResultsStore store = MakeStore(programFolder.string() + "/");
         store.SetArchiveFolder(folder);
         return store.WriteSettings();
     }
-    bool WriteFolder(const std::string &folder) { return WriteFolder(folder, program); }
 
-    test::RecordingSink sink;
-    fs::path program;
-    fs::path ini;
+    testing::RecordingSink sink;
+    ResultsStore store{sink, {}, root.string() + "/"};
+    fs::path ini = root / "Vorlant.ini";
 };
 
-TEST_F(SettingsTest, MissingFileSectionOrKeyGivesDataBesideTheProgram)
+TEST_F(SettingsTest, ReadsTheFirstValueOfTheSectionUpTo2047CharactersOrDataBesideTheProgram)
 {
-    const std::string fallback = program.string() + "/data";
+    const std::string fallback = root.string() + "/data", x2046(2046, 'x');
     EXPECT_EQ(ReadFolder(), fallback);
     EXPECT_FALSE(fs::exists(ini)) << "reading never creates the settings file";
+    store.CreateDataDirectory();
+    EXPECT_TRUE(fs::is_directory(root / "data")) << "start-up creates the fallback";
+    store.SetDataDirectory((root / "a" / "b").string());
+    store.CreateDataDirectory();
+    EXPECT_FALSE(fs::exists(root / "a")) << "one level only";
 
-    for (const std::string content : {"", "[Other]\nDE=/x\n", "[Form5]\nDF=/x\n; DE=/x\n",
-                                      "DE=/x\n[Form5]\n", "[Form5\nDE=/x\n"}) {
-        WriteBytes(ini, content);
-        EXPECT_EQ(ReadFolder(), fallback) << content;
-    }
-    fs::remove(ini);
-    fs::create_directory(ini);
-    EXPECT_EQ(ReadFolder(), fallback) << "a folder named like the settings file";
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_TRUE(sink.errors.empty());
-}
-
-TEST_F(SettingsTest, ProgramFolderWithoutSeparatorNamesTheSameFiles)
-{
-    WriteBytes(ini, "[Form5]\nDE=/stored\n");
-    for (const std::string &folder : {program.string(), program.string() + "/"}) {
-        ResultsStore store = MakeStore(folder);
-        EXPECT_EQ(store.SettingsPath(), ini.string());
-        store.ReadSettings();
-        EXPECT_EQ(store.ArchiveFolder(), "/stored");
-    }
-    fs::remove(ini);
-    ResultsStore store = MakeStore(program.string());
-    store.ReadSettings();
-    EXPECT_EQ(store.DataDirectory(), program.string() + "/data");
-}
-
-struct ReadCase
-{
-    const char *content;
-    const char *expected;
-};
-
-TEST_F(SettingsTest, ReadsTheValueAsTheLineHoldsIt)
-{
-    const ReadCase cases[] = {
-        {"[Form5]\nDE=/home/jan/výsledky\n", "/home/jan/výsledky"},
-        {"[form5]\nde=/lower\n", "/lower"},
+    const std::pair<std::string, std::string> cases[] = {
+        {"", fallback}, // an empty file, then files without the section or the key
+        {"[Form5\nDE=/x\n[Other]\nDE=/x\n[Form5]\nDF=/x\n; DE=/x\n", fallback},
         {"  [ FORM5 ]  \n  De  =  /padded path \t\n", "/padded path"},
-        {"[Form5]\r\nDE=/crlf\r\n", "/crlf"},
-        {"\xEF\xBB\xBF[Form5]\nDE=/after-bom", "/after-bom"},
-        {"[Form5]\nDE=a,b;c\\d\\\\e\n", "a,b;c\\d\\\\e"},
-        {"[Form5]\nDE=x=y\n", "x=y"},
-        {"[Form5]\nDE=\n", ""},
-        {"[Form5]\nDE=/first\nDE=/second\n", "/first"},
+        {"\xEF\xBB\xBF[Form5]\r\nDE=/výsledky\r\n", "/výsledky"},
+        {"[Form5]\nDE=a,b;c\\d\\\\e=f\n", "a,b;c\\d\\\\e=f"},
+        {"[Form5]\nDE=\nDE=/second\n", ""},
         {"[A]\nDE=/a\n[Form5]\n; DE=/comment\n# DE=/hash\nX=1\n\nDE=/real\n[B]\nDE=/b\n", "/real"},
-        {"[Form5]\nX=1\n[Form5]\nDE=/second-section\n", "/second-section"},
-    };
-    for (const ReadCase &c : cases) {
-        WriteBytes(ini, c.content);
-        EXPECT_EQ(ReadFolder(), c.expected) << c.content;
+        {"[Form5]\nDE=" + std::string(3000, 'x') + "\n", std::string(2047, 'x')},
+        // Counted in characters: a two-byte "é" is never cut in half.
+        {"[Form5]\nDE=" + x2046 + "éé", x2046 + "é"}};
+    for (const auto &[content, expected] : cases) {
+        WriteBytes(ini, content);
+        EXPECT_EQ(ReadFolder(), expected) << content.substr(0, 80);
     }
+    EXPECT_TRUE(sink.messages.empty() && sink.errors.empty());
 }
-
-TEST_F(SettingsTest, TakesAtMost2047CharactersOfAValue)
-{
-    WriteBytes(ini, "[Form5]\nDE=" + std::string(3000, 'x') + "\n");
-    EXPECT_EQ(ReadFolder(), std::string(2047, 'x'));
-
-    // Counted in characters: each "é" is two bytes and is never cut in half.
-    std::string accented;
-    for (int i = 0; i < 3000; ++i)
-        accented += "é";
-    WriteBytes(ini, "[Form5]\nDE=" + accented + "\n");
-    EXPECT_EQ(ReadFolder(), accented.substr(0, 2 * 2047));
-}
-
-struct WriteCase
-{
-    const char *before;
-    const char *after;
-};
 
 TEST_F(SettingsTest, WritingReplacesOrAddsTheKeyAndKeepsEveryOtherLine)
 {
-    const WriteCase cases[] = {
+    const std::pair<const char *, const char *> cases[] = {
         {nullptr, "[Form5]\nDE=/new\n"},
-        {"", "[Form5]\nDE=/new\n"},
-        {"; settings\n[Other]\nDE=/other\n", "; settings\n[Other]\nDE=/other\n[Form5]\nDE=/new\n"},
-        {"[Other]\nk=v", "[Other]\nk=v\n[Form5]\nDE=/new\n"},
-        {"[Form5]\nDE=/old\n", "[Form5]\nDE=/new\n"},
+        {"; settings\n[Other]\nDE=/other", "; settings\n[Other]\nDE=/other\n[Form5]\nDE=/new\n"},
         {"; top\n[A]\nx = 1 \n\n[form5]\n# note\nde = /old ; not a comment\nY=2\n\n[B]\nz=3\n",
          "; top\n[A]\nx = 1 \n\n[form5]\n# note\nDE=/new\nY=2\n\n[B]\nz=3\n"},
         {"[Form5]\nY=2\n\n[B]\nz=3\n", "[Form5]\nY=2\nDE=/new\n\n[B]\nz=3\n"},
         {"[Form5]", "[Form5]\nDE=/new\n"},
-        {"[A]\r\nx=1\r\n[Form5]\r\nDE=/old\r\n", "[A]\r\nx=1\r\n[Form5]\r\nDE=/new\r\n"},
-        {"[A]\r\nx=1\r\n", "[A]\r\nx=1\r\n[Form5]\r\nDE=/new\r\n"},
-        {"\xEF\xBB\xBF[Form5]\nX=1\n", "\xEF\xBB\xBF[Form5]\nX=1\nDE=/new\n"},
-    };
-    for (const WriteCase &c : cases) {
-        SCOPED_TRACE(c.before ? c.before : "(no file)");
+        {"[A]\r\nx=1\r\n", "[A]\r\nx=1\r\n[Form5]\r\nDE=/new\r\n"}};
+    for (const auto &[before, after] : cases) {
         fs::remove(ini);
-        if (c.before)
-            WriteBytes(ini, c.before);
+        if (before)
+            WriteBytes(ini, before);
         ASSERT_TRUE(WriteFolder("/new"));
-        EXPECT_EQ(ReadBytes(ini), c.after);
-        EXPECT_EQ(ReadFolder(), "/new");
+        EXPECT_EQ(ReadBytes(ini), after);
     }
-    EXPECT_TRUE(sink.errors.empty());
+    ASSERT_TRUE(WriteFolder("#C:\\Users\\jan, old; new\\Výsledky testů"));
+    EXPECT_EQ(ReadFolder(), "#C:\\Users\\jan, old; new\\Výsledky testů");
 }
 
-TEST_F(SettingsTest, ValuesWithPunctuationAndNonAsciiRoundTrip)
-{
-    for (const std::string folder :
-         {"/data, old; new", "C:\\Users\\jan\\data", "/home/jan/Výsledky testů", "/x=y", "#1"}) {
-        ASSERT_TRUE(WriteFolder(folder)) << folder;
-        EXPECT_EQ(ReadFolder(), folder);
-    }
-}
-
-TEST_F(SettingsTest, UnwritableSettingsReportTheErrorAndKeepTheFile)
-{
-    const fs::path plainFile = root / "plain-file";
-    WriteBytes(plainFile, "x");
-    EXPECT_FALSE(WriteFolder("/new", plainFile));
-    EXPECT_EQ(sink.errors, std::vector<std::string>{"Unable to write to " + plainFile.string() +
-                                                    "/Vorlant.ini."});
-
-    sink.errors.clear();
-    fs::create_directory(ini);
-    EXPECT_FALSE(WriteFolder("/new"));
-    EXPECT_EQ(sink.errors, std::vector<std::string>{"Unable to write to " + ini.string() + "."});
-    EXPECT_TRUE(fs::is_directory(ini));
-    EXPECT_EQ(Entries(program), std::set<std::string>{"Vorlant.ini"}) << "no temporary file left";
-    EXPECT_TRUE(sink.messages.empty());
-}
-
-TEST_F(SettingsTest, ValueThatCannotBeOneLineIsNotWritten)
-{
-    const std::string before = "[Form5]\nDE=/old\n";
-    WriteBytes(ini, before);
-    EXPECT_FALSE(WriteFolder("/a\n[Form5]\nDE=/injected"));
-    EXPECT_EQ(sink.errors, std::vector<std::string>{"Unable to write to " + ini.string() + "."});
-    EXPECT_EQ(ReadBytes(ini), before);
-}
-
-TEST_F(SettingsTest, WriteCutShortLeavesTheOldFile)
+TEST_F(SettingsTest, FailedWriteReportsThePathAndKeepsTheOldFile)
 {
     const std::string before = "; a comment long enough to pass the limit\n[Form5]\nDE=/old\n";
     WriteBytes(ini, before);
-    bool written = true;
-    {
-        test::FileSizeLimit limit(16);
-        written = WriteFolder("/new");
-    }
-
-    EXPECT_FALSE(written);
+    EXPECT_FALSE(WriteFolder("/a\n[Form5]\nDE=/injected")) << "cannot be one line";
+    EXPECT_FALSE(test::WithFileSizeLimit(16, [&] { return WriteFolder("/new"); }));
     EXPECT_EQ(ReadBytes(ini), before);
-    EXPECT_EQ(Entries(program), std::set<std::string>{"Vorlant.ini"});
-}
 
-TEST_F(SettingsTest, StartUpCreatesTheDataFolderOneLevelOnly)
-{
-    ResultsStore store = MakeStore(program.string() + "/");
-    store.ReadSettings();
-    store.CreateDataDirectory();
-    EXPECT_TRUE(fs::is_directory(program / "data"));
-    store.CreateDataDirectory(); // already there: silently nothing
+    fs::remove(ini);
+    fs::create_directory(ini);
+    EXPECT_FALSE(WriteFolder("/new"));
+    EXPECT_EQ(Entries(root), std::set<std::string>{"Vorlant.ini"}) << "no temporary file left";
 
-    store.SetDataDirectory((root / "a" / "b").string());
-    store.CreateDataDirectory();
-    EXPECT_FALSE(fs::exists(root / "a"));
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_TRUE(sink.errors.empty());
+    WriteBytes(root / "plain-file", "x");
+    ResultsStore elsewhere(sink, {}, (root / "plain-file/").string());
+    EXPECT_FALSE(elsewhere.WriteSettings());
+    const std::string failure = "Unable to write to " + ini.string() + ".";
+    EXPECT_EQ(sink.errors,
+              (std::vector{failure, failure, failure,
+                           "Unable to write to " + root.string() + "/plain-file/Vorlant.ini."}));
 }
 
 } // namespace
