@@ -186,11 +186,6 @@ void MainWindow::KeepCountersInside()
     setFixedSize(sizeHint());
 }
 
-bool MainWindow::IsIdle() const
-{
-    return _start->isEnabled();
-}
-
 void MainWindow::StartTest(const QString &personName)
 {
     controller_.StartTest(personName.toStdString());

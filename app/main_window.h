@@ -63,18 +63,9 @@ public:
     // The name dialog's "Ok": begins a test under the name.
     void StartTest(const QString &personName);
 
-    // No test is under way exactly when the Start button is enabled.
-    bool IsIdle() const;
-    const std::string &PersonName() const { return controller_.PersonName(); }
-    // The executable's folder, without a closing "/" once the settings have been read.
-    const std::string &ProgramFolder() const { return programFolder_; }
-
     RoundController &Controller() { return controller_; }
     ResultsStore &Store() { return store_; }
-    const PictureList &Pictures() const { return pictures_; }
     Board *GameBoard() const { return board_; }
-    ArchiveWindow *Archive() const { return archive_.get(); }
-    CountersPanel &Counters() const { return *p2; }
 
 signals:
     // The window has closed: the settings are written and the pictures removed.

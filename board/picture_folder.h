@@ -22,9 +22,6 @@ public:
     // Failures are ignored.
     void remove();
 
-    // Absolute paths of the files written so far.
-    const QStringList &writtenFiles() const { return m_written; }
-
 private:
     QString m_folder; // absolute path, fixed by unpack
     QStringList m_written;

@@ -1,81 +1,66 @@
 #include "app/message_boxes.h"
 
+#include "app/application_title.h"
+#include "app/czech_translations.h"
+#include "tests/app/gui_test_helpers.h"
+
 #include <QAbstractButton>
-#include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace vorlant {
 namespace {
 
-struct SeenBox
+TEST(ApplicationTitle, FileNameWithoutExtensionCapitalisedOnce)
 {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-};
-
-// Runs `show`, which opens a modal box; reads the box and closes it with its first button.
-SeenBox ReadAndClose(const std::function<void()> &show)
-{
-    SeenBox seen;
-    bool found = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || found)
-            return;
-        found = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        for (const QAbstractButton *button : box->buttons())
-            seen.buttons << button->text();
-        box->buttons().value(0)->click();
-    });
-    poll.start();
-    show();
-    EXPECT_TRUE(found) << "no message box was shown";
-    return seen;
+    const char *const cases[][2] = {
+        {"/usr/local/bin/vorlant", "Vorlant"},
+        {"C:/Program Files/Vorlant/VORLANT.EXE", "Vorlant"},
+        {"/opt/x/memTest.v2.bin", "Memtest.v2"},
+        {"/home/eva/čeština", "Čeština"},
+    };
+    for (const auto &[path, title] : cases)
+        EXPECT_EQ(TitleFromExecutablePath(QString::fromUtf8(path)), QString::fromUtf8(title));
 }
 
-TEST(MessageBoxes, PlainMessageHasTheTitleOneOkButtonAndNoIcon)
+// Under Qt's Czech texts, as the program runs: "OK" must stay "OK".
+TEST(MessageBoxes, CaptionedOneOkAndErrorsEndInExactlyOneFullStop)
 {
-    MessageBoxes boxes;
-    const SeenBox seen = ReadAndClose([&] { boxes.Message("Nelze zadat prázdné jméno"); });
-    EXPECT_EQ(seen.title, "App_tests");
-    EXPECT_EQ(seen.text, "Nelze zadat prázdné jméno") << "a message gets no full stop";
-    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(seen.buttons, QStringList{"OK"});
-}
-
-TEST(MessageBoxes, ErrorEndsInExactlyOneFullStop)
-{
+    EXPECT_TRUE(InstallCzechTranslations(*qApp));
     const struct
     {
+        bool error;
         const char *given;
         const char *shown;
     } cases[] = {
-        {"x", "x."},
-        {"x.", "x."},
-        {"Cannot open file \"/data/popis.txt\". Is a directory",
-         "Cannot open file \"/data/popis.txt\". Is a directory."},
-        {"Soubor nelze uložit!", "Soubor nelze uložit!."},
+        {false, "Nelze zadat prázdné jméno", "Nelze zadat prázdné jméno"},
+        {true, "x", "x."},
+        {true, "x.", "x."},
+        {true, "Cannot open file \"/d/popis.txt\". Is a directory",
+         "Cannot open file \"/d/popis.txt\". Is a directory."},
+        {true, "Soubor nelze uložit!", "Soubor nelze uložit!."},
     };
     MessageBoxes boxes;
     for (const auto &c : cases) {
-        const SeenBox seen = ReadAndClose([&] { boxes.Error(c.given); });
-        EXPECT_EQ(seen.text, QString::fromUtf8(c.shown)) << c.given;
-        EXPECT_EQ(seen.title, "App_tests");
-        EXPECT_EQ(seen.icon, QMessageBox::Critical);
-        EXPECT_EQ(seen.buttons, QStringList{"OK"});
+        QString seen; // caption|text|icon|buttons
+        WhileModal(
+            [&] { c.error ? boxes.Error(c.given) : boxes.Message(c.given); },
+            [&](QWidget &window) {
+                auto &box = dynamic_cast<QMessageBox &>(window);
+                seen =
+                    QStringLiteral("%1|%2|%3|").arg(box.windowTitle(), box.text()).arg(box.icon());
+                for (const QAbstractButton *button : box.buttons())
+                    seen += button->text() + u' ';
+                box.buttons().value(0)->click();
+            });
+        const int icon = c.error ? QMessageBox::Critical : QMessageBox::NoIcon;
+        EXPECT_EQ(seen,
+                  QStringLiteral("App_tests|%1|%2|OK ").arg(QString::fromUtf8(c.shown)).arg(icon))
+            << c.given;
     }
+    qDeleteAll(qApp->findChildren<QTranslator *>());
 }
 
 } // namespace

@@ -1,40 +1,35 @@
 #pragma once
 
-#include "app/main_window.h"
 #include "app/program.h"
 #include "engine/sequence.h"
-#include "recording_sink.h"
+#include "tests/app/gui_test_helpers.h"
+#include "tests/support/recording_sink.h"
 
-#include <QString>
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
-
-class QLabel;
-class QPushButton;
-class QTimer;
 
 namespace vorlant::testing {
 
-// The whole program in a fresh temporary current folder, with a temporary program folder, a
-// fixed seed, a fixed date for results files and, unless asked otherwise, a clock that moves
-// only when the test moves it. Failures are recorded instead of shown.
+// The whole program in a fresh temporary current folder and program folder, with a fixed seed,
+// a fixed date for results files and a clock that moves only when the test moves it. Failures
+// are recorded instead of shown.
 class ProgramRig
 {
 public:
-    struct Setup
-    {
-        bool realClock = false;
-        // Runs in the fresh folders before the program starts.
-        std::function<void(const QString &currentFolder, const QString &programFolder)> before;
-    };
+    // Runs in the fresh current and program folders before the program starts.
+    using Prepare = std::function<void(const QString &current, const QString &program)>;
 
-    ProgramRig() : ProgramRig(Setup{}) {}
-    explicit ProgramRig(const Setup &setup);
+    explicit ProgramRig(const Prepare &prepare = {});
     ~ProgramRig();
 
     std::int64_t now = 0; // the fake clock, in milliseconds
@@ -45,27 +40,22 @@ public:
     QString currentFolder() const { return current_.path(); }
     QString programFolder() const { return programDir_.path(); }
     QString dataFolder() const { return programDir_.path() + QStringLiteral("/data"); }
+    QPushButton *button(const char *name) const { return Find<QPushButton>(main(), name); }
+    QLabel *label(const char *name) const { return Find<QLabel>(main(), name); }
+    QTimer *timer(const char *name) const { return Find<QTimer>(main(), name); }
+    QAction *action(const char *name) const { return Find<QAction>(main(), name); }
 
-    QPushButton *button(const char *name) const;
-    QLabel *label(const char *name) const;
-    QTimer *timer(const char *name) const;
-    QAction *action(const char *name) const;
-    QWidget *textCell(CellPosition cell) const;
-
+    // Which of Start, Pause and Konec are enabled, and Pause's text: "011 Pause" in a test.
+    std::string buttons() const;
     // Fires a running timer through its real timeout, the clock moving on by its interval.
-    void fire(QTimer *timer);
-    void fire(const char *name) { fire(timer(name)); }
-    // Names of the running timers.
+    void fire(const char *name);
+    // The running ones among T1, _1, _2 and _3.
     std::vector<std::string> runningTimers() const;
-
     // Opens the name dialog by run (a button or menu click) and accepts name in it.
     void startWithName(const std::function<void()> &run, const QString &name);
-    // From a round start due: fires _1 and T1 until input opens; returns the cells that the
-    // board lit one after the other.
+    // From a round start due: fires _1 and T1 until input opens; returns the cells lit in turn.
     std::vector<CellPosition> showRound();
     void click(CellPosition cell) const;
-    // Fires the completion check after elapsedMs, then the three rest ticks.
-    void finishAttempt(std::int64_t elapsedMs);
 
 private:
     QString previousFolder_;

@@ -1,44 +1,40 @@
 #pragma once
 
-#include "engine/message_sink.h"
-
-#include <QString>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
 namespace vorlant::testing {
-
-// Keeps what the code under test reports instead of showing it.
-class RecordingSink : public MessageSink
-{
-public:
-    void Message(const std::string &text) override { messages.push_back(text); }
-    void Error(const std::string &text) override { errors.push_back(text); }
-
-    std::vector<std::string> messages;
-    std::vector<std::string> errors;
-};
 
 // A fresh, empty current folder for the life of the object; the old one comes back after.
 class ScopedCurrentDir
 {
 public:
-    ScopedCurrentDir();
-    ~ScopedCurrentDir();
-    ScopedCurrentDir(const ScopedCurrentDir &) = delete;
-    ScopedCurrentDir &operator=(const ScopedCurrentDir &) = delete;
-
+    ScopedCurrentDir() { EXPECT_TRUE(m_dir.isValid() && QDir::setCurrent(m_dir.path())); }
+    ~ScopedCurrentDir() { QDir::setCurrent(m_previous); }
     QString path() const { return m_dir.path(); }
 
 private:
-    QString m_previous;
+    QString m_previous = QDir::currentPath();
     QTemporaryDir m_dir;
 };
 
 // Writes a file, creating its folder; fails the test when it cannot.
-void WriteFile(const QString &path, const QByteArray &bytes);
-QByteArray ReadFile(const QString &path);
+inline void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        << path.toStdString();
+}
+
+inline QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace vorlant::testing
