@@ -46,4 +46,22 @@ void SizeAndCentre(QWidget &window, const QSize &outer)
     CentreOnScreen(window);
 }
 
+void ShowInFront(QWidget &window, const QSize &firstOuterSize, bool &shownBefore)
+{
+    const bool firstShow = !shownBefore;
+    shownBefore = true;
+    if (firstShow) {
+        window.winId(); // creates the native window: the window system tells the frame only of one
+                        // it knows
+        SizeAndCentre(window, firstOuterSize);
+    }
+    window.show();
+    if (window.isMinimized())
+        window.showNormal();
+    if (firstShow)
+        SizeAndCentre(window, firstOuterSize); // or only once the window is shown
+    window.raise();
+    window.activateWindow();
+}
+
 } // namespace vorlant

@@ -15,4 +15,8 @@ void SetOuterSize(QWidget &window, const QSize &outer);
 // Both of the above: the outer size, then centred.
 void SizeAndCentre(QWidget &window, const QSize &outer);
 
+// Shows a top-level window non-modally in front of the others. The first time it gets the
+// given outer size and is centred; later it stays where the user put it.
+void ShowInFront(QWidget &window, const QSize &firstOuterSize, bool &shownBefore);
+
 } // namespace vorlant

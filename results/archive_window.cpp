@@ -186,19 +186,7 @@ void ArchiveWindow::ShowArchive()
 {
     if (CellText(0, 0).isEmpty())
         FillArchiveList();
-    const bool firstShow = !shownBefore_;
-    shownBefore_ = true;
-    if (firstShow) {
-        create(); // the window system may tell the frame's size only for a window it knows
-        SizeAndCentre(*this, kOuterSize);
-    }
-    show();
-    if (isMinimized())
-        showNormal();
-    if (firstShow)
-        SizeAndCentre(*this, kOuterSize); // or only once the window is shown
-    raise();
-    activateWindow();
+    ShowInFront(*this, kOuterSize, shownBefore_);
 }
 
 void ArchiveWindow::FillArchiveList()

@@ -54,17 +54,7 @@ void ChartWindow::ShowResultsChart(const LogRecords &log)
 {
     shownLog_ = log;
     chart_->Fill(log);
-    const bool firstShow = !shownBefore_;
-    shownBefore_ = true;
-    if (firstShow) {
-        create(); // the window system may tell the frame's size only for a window it knows
-        SizeAndCentre(*this, kOuterSize);
-    }
-    show();
-    if (firstShow)
-        SizeAndCentre(*this, kOuterSize); // or only once the window is shown
-    raise();
-    activateWindow();
+    ShowInFront(*this, kOuterSize, shownBefore_);
 }
 
 void ChartWindow::SetPrinterSetup(PrinterSetup setup)
