@@ -51,8 +51,8 @@ void ShowInFront(QWidget &window, const QSize &firstOuterSize, bool &shownBefore
     const bool firstShow = !shownBefore;
     shownBefore = true;
     if (firstShow) {
-        window.winId(); // creates the native window: the window system tells the frame only of one
-                        // it knows
+        // The window system tells the frame's size only of a native window it knows.
+        window.winId();
         SizeAndCentre(window, firstOuterSize);
     }
     window.show();
