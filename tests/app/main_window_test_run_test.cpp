@@ -138,5 +138,22 @@ TEST_F(WholeTest, FullLogEndsTheTestAsKonecDoes)
         << "three failures at a time bring the length down to 2";
 }
 
+TEST(FailedSave, IsReportedAndTheTestStillEndsWithItsChart)
+{
+    // A regular file named "data" stands where the data directory should be made.
+    testing::ProgramRig rig([](const QString &, const QString &program) {
+        QFile blocker(program + QStringLiteral("/data"));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    });
+    rig.startWithName([&] { QTest::mouseClick(rig.button("_start"), Qt::LeftButton); }, "Eva");
+    rig.fire("_1");
+    QTest::mouseClick(rig.button("_Konec"), Qt::LeftButton);
+
+    const std::string path = (rig.dataFolder() + '/' + kResultsFile).toStdString();
+    EXPECT_THAT(rig.sink.messages, ElementsAre("Soubor " + path + " nelze uložit"));
+    EXPECT_EQ(rig.buttons(), "100 Pause");
+    EXPECT_TRUE(rig.program().Chart().isVisible());
+}
+
 } // namespace
 } // namespace vorlant
