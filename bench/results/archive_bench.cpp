@@ -1,7 +1,7 @@
-#include "engine/message_sink.h"
 #include "results/archive_window.h"
 #include "results/chart_window.h"
 #include "results/results_store.h"
+#include "tests/support/recording_sink.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,13 +16,6 @@
 
 namespace vorlant {
 namespace {
-
-class IgnoringSink : public MessageSink
-{
-public:
-    void Message(const std::string &) override {}
-    void Error(const std::string &) override {}
-};
 
 const char *const kSurnames[] = {"Novák",     "Svoboda", "Novotný",  "Dvořák", "Černý",
                                  "Procházka", "Kučera",  "Veselý",   "Horák",  "Němec",
@@ -72,7 +65,7 @@ void BM_FillArchiveList(benchmark::State &state)
 {
     const int count = static_cast<int>(state.range(0));
     const std::array<QString, 2> folders{FolderOf(count, 0), FolderOf(count, 1)};
-    IgnoringSink sink;
+    testing::RecordingSink sink;
     ResultsStore store(
         sink, [] { return LocalTime{}; }, folders[0].toStdString());
     ChartWindow chart(sink);

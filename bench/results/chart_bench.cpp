@@ -1,5 +1,5 @@
-#include "engine/message_sink.h"
 #include "results/chart_window.h"
+#include "tests/support/recording_sink.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -10,13 +10,6 @@
 
 namespace vorlant {
 namespace {
-
-class IgnoringSink : public MessageSink
-{
-public:
-    void Message(const std::string &) override {}
-    void Error(const std::string &) override {}
-};
 
 LogRecords LogOf(int attempts)
 {
@@ -29,7 +22,7 @@ LogRecords LogOf(int attempts)
 // Filling the chart and drawing the window once, as the user sees it after "Konec".
 void BM_ShowResultsChart(benchmark::State &state)
 {
-    IgnoringSink sink;
+    testing::RecordingSink sink;
     ChartWindow window(sink);
     const LogRecords log = LogOf(static_cast<int>(state.range(0)));
     QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
@@ -46,7 +39,7 @@ BENCHMARK(BM_ShowResultsChart)->Arg(5)->Arg(1001)->Unit(benchmark::kMillisecond)
 void BM_PrintChartPdf(benchmark::State &state)
 {
     QTemporaryDir dir;
-    IgnoringSink sink;
+    testing::RecordingSink sink;
     ChartWindow window(sink);
     window.ShowResultsChart(LogOf(1001));
     window.SetPrinterSetup([&dir](QPrinter &printer) {
