@@ -4,6 +4,7 @@
 #include "app/error_guard.h"
 #include "board/board.h"
 #include "board/board_layout.h"
+#include "board/keyboard_answers.h"
 #include "board/sound_player.h"
 #include "engine/attempt_log.h"
 #include "engine/message_sink.h"
@@ -133,6 +134,7 @@ void MainWindow::FormCreate(const MainWindowOptions &options)
             new Board(client_, p2, pictures_, random_, [this] { return controller_.InputOpen(); });
         connect(board_, &Board::cellClicked, this,
                 [this](CellPosition cell) { controller_.CellClicked(cell); });
+        new KeyboardAnswers(*board_, *this);
     });
     StartUpStep([&] { ClearLog(controller_.Log()); });
     StartUpStep([&] {

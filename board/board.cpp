@@ -240,4 +240,16 @@ void Board::releaseFeedback(int index)
         restore(CellAt(index));
 }
 
+void Board::pressCell(CellPosition position)
+{
+    pressFeedback(CellIndex(position));
+}
+
+void Board::releaseCell(CellPosition position, bool clicked)
+{
+    if (clicked)
+        emit cellClicked(position);
+    releaseFeedback(CellIndex(position));
+}
+
 } // namespace vorlant

@@ -62,6 +62,13 @@ public:
     // Both panels' background, repainted at once.
     void setPanelColour(const Colour &colour);
 
+    // What the left mouse button does on a cell, for answering without the mouse: going down
+    // lights the cell while input is open; coming up reports a click when clicked, then gives
+    // the release feedback.
+    void pressCell(CellPosition position);
+    void releaseCell(CellPosition position, bool clicked);
+    bool isInputOpen() const;
+
     QFrame *textPanel() const { return m_textPanel; }
     QFrame *picturePanel() const { return m_picturePanel; }
     CellWidget *textCell(int index) const { return m_textCells.at(std::size_t(index)); }
@@ -80,7 +87,6 @@ private:
     void pressFeedback(int index);
     void releaseFeedback(int index);
     void setCursors(Qt::CursorShape shape);
-    bool isInputOpen() const;
 
     QWidget *m_host;
     QWidget *m_counters;
