@@ -60,11 +60,25 @@ const char *const kBuiltInLines[] = {
     " ",
 };
 
+// After the 37 lines of the description, the paragraph on answering with the keyboard.
+const char *const kKeyboardLines[] = {
+    "Ovládání klávesnicí.",
+    "Místo myši můžete odpovídat i klávesami. Čtyři řady kláves 1 2 3 4, Q W E R, ",
+    "A S D F a Z X C V odpovídají čtyřem řadám tlačítek: klávesa 1 je levé horní ",
+    "tlačítko, V pravé dolní. Rozhoduje poloha klávesy, na české klávesnici jsou to ",
+    "tedy klávesy + ě š č, Q W E R, A S D F a Y X C V. Stisknutím klávesy se tlačítko ",
+    "zobrazí žlutě, uvolněním se odpověď vyhodnotí stejně jako kliknutí myší. Klávesy ",
+    "platí jen v hlavním okně a jen tehdy, když se odpovídá (kurzor myši je prst). ",
+    "Držení klávesy se nepočítá jako další stisk.",
+};
+
 QByteArray BuiltInText()
 {
     static_assert(std::size(kBuiltInLines) == 37);
     QByteArray text;
     for (const char *line : kBuiltInLines)
+        text += QByteArray(line) + '\n';
+    for (const char *line : kKeyboardLines)
         text += QByteArray(line) + '\n';
     return text;
 }
