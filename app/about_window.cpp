@@ -57,13 +57,19 @@ void AboutWindow::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void AboutWindow::showEvent(QShowEvent *event)
+// Centred before the first show and again after it, once the window system has told the
+// frame, as the other windows are.
+void AboutWindow::setVisible(bool visible)
 {
-    if (!placed_) {
+    const bool firstShow = visible && !placed_;
+    if (firstShow) {
         placed_ = true;
+        winId(); // the window system tells the frame's size only of a native window it knows
         CentreOnScreen(*this);
     }
-    QDialog::showEvent(event);
+    QDialog::setVisible(visible);
+    if (firstShow)
+        CentreOnScreen(*this);
 }
 
 } // namespace vorlant

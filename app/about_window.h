@@ -13,9 +13,10 @@ class AboutWindow : public QDialog
 public:
     explicit AboutWindow(QWidget *parent = nullptr);
 
+    void setVisible(bool visible) override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     bool placed_ = false;

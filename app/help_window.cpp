@@ -49,9 +49,7 @@ void HelpWindow::ShowHelp()
     const QString path = dataDirectory_() + QStringLiteral("/popis.txt");
     if (QFileInfo::exists(path) && !LoadFile(path))
         return;
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this, kFirstOuterSize, placed_);
 }
 
 bool HelpWindow::LoadFile(const QString &path)
@@ -70,15 +68,6 @@ bool HelpWindow::LoadFile(const QString &path)
     }
     ShowHelpText(*RE1, DecodeHelpFile(bytes));
     return true;
-}
-
-void HelpWindow::showEvent(QShowEvent *event)
-{
-    if (!placed_) {
-        placed_ = true;
-        SizeAndCentre(*this, kFirstOuterSize);
-    }
-    QWidget::showEvent(event);
 }
 
 } // namespace vorlant

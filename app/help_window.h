@@ -26,9 +26,6 @@ public:
     // leaves the window as it was, hidden if it was hidden.
     void ShowHelp();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     // Replaces the view's content with the file's; false, after reporting, when it cannot be read.
     bool LoadFile(const QString &path);
@@ -36,7 +33,7 @@ private:
     QTextEdit *RE1;
     DataDirectory dataDirectory_;
     MessageSink &messages_;
-    bool placed_ = false;
+    bool placed_ = false; // later shows leave the window where the user put it
 };
 
 } // namespace vorlant

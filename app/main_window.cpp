@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <chrono>
@@ -32,6 +33,14 @@ QString ProgramFolderOf(const MainWindowOptions &options)
 {
     return options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath() + u'/'
                                            : options.programFolder;
+}
+
+// Where a test whose save failed is kept: a folder of the user's own, whatever the data
+// directory is.
+QString UnsavedResultsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/neulozene");
 }
 
 std::uint32_t SeedFromSteadyClock()
@@ -74,6 +83,7 @@ MainWindow::MainWindow(MessageSink &messages, ChartWindow &chart, MainWindowOpti
 {
     BuildControls();
     ConnectCommands();
+    store_.SetFallbackFolder(UnsavedResultsFolder().toStdString());
     FormCreate(options);
 }
 
@@ -159,6 +169,9 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // No tick may start a round, sound or save once the window is going, whatever closes it.
+    for (QTimer *timer : {T1, _1, _2, _3})
+        timer->stop();
     FormClose();
     event->accept();
     emit Closed();
@@ -188,8 +201,14 @@ void MainWindow::KeepCountersInside()
     setFixedSize(sizeHint());
 }
 
+// A test started while the previous one was paused must not inherit its "Pokračuj": the next
+// click would continue into the middle of the new round instead of pausing it.
 void MainWindow::StartTest(const QString &personName)
 {
+    _pause->setText(QStringLiteral("Pause"));
+    _pause->setEnabled(true);
+    _konec->setEnabled(true);
+    _start->setEnabled(false);
     controller_.StartTest(personName.toStdString());
 }
 

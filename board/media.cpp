@@ -26,4 +26,14 @@ QByteArray MediaBytes(std::string_view name)
                                    qsizetype(resource.size()));
 }
 
+QString FirstMissingPicture()
+{
+    for (int number = 1; number <= kPictureCount; ++number) {
+        const QString name = PictureName(number);
+        if (MediaBytes(name.toStdString()).isEmpty())
+            return name;
+    }
+    return {};
+}
+
 } // namespace vorlant

@@ -17,6 +17,9 @@ QString MediaPath(std::string_view name);
 // "DATA_<number>", number 1 to kPictureCount.
 QString PictureName(int number);
 
+// The name of the first picture that the program lacks, empty when it has them all.
+QString FirstMissingPicture();
+
 // The resource's bytes, pointing into the program image without a copy; empty if there is
 // no such resource.
 QByteArray MediaBytes(std::string_view name);

@@ -11,6 +11,11 @@ namespace vorlant {
 
 void PictureFolder::unpack(MessageSink &messages)
 {
+    // A picture the program lacks would be written as an empty file and taken for a picture.
+    if (const QString missing = FirstMissingPicture(); !missing.isEmpty()) {
+        messages.Error("V programu chybí obrázek " + missing.toStdString());
+        return;
+    }
     // Paths are resolved against the current folder instead of entering the folder, so the
     // rest of the program never sees the current folder change.
     QDir current = QDir::current();

@@ -3,6 +3,8 @@
 #include "engine/attempt_log.h"
 #include "engine/sounds.h"
 
+#include <algorithm>
+
 namespace vorlant {
 
 namespace {
@@ -47,7 +49,8 @@ void ApplyLevelRule(AttemptLog &log, LevelOutputs &outputs)
 
     std::string_view sound;
     AttemptRecord &record = log.records[n];
-    record.length = NextLength(log.records, n, sound);
+    // A cleared or damaged record before this one must not give a sequence that cannot be shown.
+    record.length = std::clamp(NextLength(log.records, n, sound), kMinLength, kMaxLength);
     record.success = false;
     record.elapsedMs = 0;
 

@@ -231,6 +231,12 @@ void RoundController::PauseTest()
 void RoundController::ContinueTest()
 {
     m_roundStartBusy = m_completionBusy = m_displayBusy = false;
+    // Whatever round is under way stops here, so that the round started next re-initialises the
+    // record at LogIndex alone and no completion check of the old one advances past it.
+    m_outputs.SetTimerActive(Timer::T1, false);
+    m_outputs.SetTimerActive(Timer::Completion, false);
+    m_outputs.SetTimerActive(Timer::Rest, false);
+    CloseInput();
     m_outputs.SetTimerActive(Timer::Round, true);
 }
 

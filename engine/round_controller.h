@@ -41,7 +41,7 @@ public:
     void JudgeClick();
     // Stops the timers, closes input and drops the unfinished attempt.
     void PauseTest();
-    // Clears the busy flags and arms a new round start.
+    // Stops the round under way, closes input, clears the busy flags and arms a new round start.
     void ContinueTest();
     // Stops the timers, closes input, resets the board and drops the unfinished attempt.
     void EndTest();

@@ -1,6 +1,7 @@
 #include "results/file_io.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <random>
 
@@ -52,7 +53,110 @@ void SyncFolder(const fs::path &folder)
     ::close(fd);
 }
 
+constexpr int kMostCandidates = 10000;
+
+enum class Claim
+{
+    Claimed,     // the name now holds the bytes
+    Taken,       // something has the name already
+    Unsupported, // the file system cannot claim a name this way
+    Failed,
+};
+
+bool MeansUnsupported(int error)
+{
+    return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS ||
+           error == EINVAL;
+}
+
+Claim ClaimFailure(int error)
+{
+    if (error == EEXIST)
+        return Claim::Taken;
+    return MeansUnsupported(error) ? Claim::Unsupported : Claim::Failed;
+}
+
+Claim ClaimByLink(const std::string &temporary, const std::string &path)
+{
+    if (::link(temporary.c_str(), path.c_str()) != 0)
+        return ClaimFailure(errno);
+    ::unlink(temporary.c_str());
+    return Claim::Claimed;
+}
+
+Claim ClaimByRename(const std::string &temporary, const std::string &path)
+{
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) != 0)
+        return ClaimFailure(errno);
+    return Claim::Claimed;
+}
+
+// Only here can a reader see the file before it is whole; a failed write takes it away again.
+Claim ClaimByExclusiveCreate(const std::string &temporary, const std::string &path,
+                             std::string_view bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno == EEXIST ? Claim::Taken : Claim::Failed;
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+        ::unlink(path.c_str());
+        return Claim::Failed;
+    }
+    ::unlink(temporary.c_str());
+    return Claim::Claimed;
+}
+
+Claim ClaimName(ClaimMethod method, const std::string &temporary, const std::string &path,
+                std::string_view bytes)
+{
+    switch (method) {
+    case ClaimMethod::HardLink:
+        return ClaimByLink(temporary, path);
+    case ClaimMethod::RenameNoReplace:
+        return ClaimByRename(temporary, path);
+    case ClaimMethod::ExclusiveCreate:
+        break;
+    }
+    return ClaimByExclusiveCreate(temporary, path, bytes);
+}
+
 } // namespace
+
+std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
+                                        std::string_view bytes, ClaimMethod first)
+{
+    const fs::path directory = folder.empty() ? fs::path(".") : fs::path(folder);
+    std::string temporary;
+    const int fd = CreateTemporaryFile(directory, temporary);
+    if (fd < 0)
+        return std::nullopt;
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+
+    ClaimMethod method = first;
+    for (int copy = 1; ok && copy <= kMostCandidates;) {
+        const std::string path = JoinPath(folder, name(copy));
+        switch (ClaimName(method, temporary, path, bytes)) {
+        case Claim::Claimed:
+            SyncFolder(directory);
+            return path;
+        case Claim::Taken:
+            ++copy;
+            break;
+        case Claim::Unsupported: // the same name again, the next way
+            method = method == ClaimMethod::HardLink ? ClaimMethod::RenameNoReplace
+                                                     : ClaimMethod::ExclusiveCreate;
+            break;
+        case Claim::Failed:
+            ok = false;
+            break;
+        }
+    }
+    ::unlink(temporary.c_str());
+    return std::nullopt;
+}
 
 std::optional<std::string> ReadWholeFile(const std::string &path, std::error_code &error)
 {

@@ -62,13 +62,17 @@ LogRecords DecodeResults(std::span<const unsigned char, kResultsFileBytes> bytes
     return records;
 }
 
-std::string ResultsFileName(std::string_view personName, const LocalTime &time)
+std::string ResultsFileName(std::string_view personName, const LocalTime &time, int copy)
 {
     std::string name(personName);
     for (char &c : name) {
         if (MustMend(static_cast<unsigned char>(c)))
             c = '_';
     }
+    if (name.starts_with('.'))
+        name.front() = '_';
+    if (copy > 1)
+        name += " (" + std::to_string(copy) + ')';
     return name + ' ' + Work.NumberText(time.year, 0, false) + '_' +
            Work.NumberText(time.month, 2, true) + '_' + Work.NumberText(time.day, 2, true) + ' ' +
            Work.NumberText(time.hour, 2, true) + '_' + Work.NumberText(time.minute, 2, true) +

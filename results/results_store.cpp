@@ -100,12 +100,22 @@ std::string ResultsStore::BuildResultsFileName(const std::string &personName) co
 
 bool ResultsStore::SaveResults(const LogRecords &records, const std::string &personName)
 {
-    const std::string path = JoinPath(dataDirectory_, BuildResultsFileName(personName));
+    const LocalTime time = clock_(); // one minute for every candidate name
+    const CandidateName name = [&](int copy) { return ResultsFileName(personName, time, copy); };
     const ResultsBlock block = EncodeResults(records);
     const std::string_view bytes(reinterpret_cast<const char *>(block.data()), block.size());
-    if (ReplaceFileAtomically(path, bytes))
+    if (WriteNewFile(dataDirectory_, name, bytes))
         return true;
-    messages_.Message("Soubor " + path + " nelze uložit");
+
+    // The test would otherwise live only in memory until the program closes.
+    std::string message = "Soubor " + JoinPath(dataDirectory_, name(1)) + " nelze uložit";
+    if (!fallbackFolder_.empty()) {
+        std::error_code ignored; // a folder that cannot be made fails the save below
+        std::filesystem::create_directories(fallbackFolder_, ignored);
+        if (const auto kept = WriteNewFile(fallbackFolder_, name, bytes))
+            message += "\nVýsledky byly uloženy do " + *kept + ".";
+    }
+    messages_.Message(message);
     return false;
 }
 

@@ -29,10 +29,14 @@ public:
 
     // The results file name for personName at the clock's present minute (no folder).
     std::string BuildResultsFileName(const std::string &personName) const;
-    // Writes records as a results file into the data directory, replacing a file of the same
-    // name only by a complete one. On failure reports "Soubor <path> nelze uložit" and
-    // returns false.
+    // Writes records as a new results file into the data directory, never replacing a file:
+    // when the minute's name is taken, "<name> (2) ...", "(3)" and so on. On failure saves the
+    // same way into the fallback folder, reports "Soubor <path> nelze uložit", with a second
+    // line "Výsledky byly uloženy do <saved path>." when that worked, and returns false.
     bool SaveResults(const LogRecords &records, const std::string &personName);
+    // The user's own folder that keeps a test whose save into the data directory failed;
+    // created when needed. Empty: there is none.
+    void SetFallbackFolder(std::string folder) { fallbackFolder_ = std::move(folder); }
     // Reads folder/fileName into the ViewedLog. On failure reports "Soubor <path> nelze
     // načíst" and leaves the ViewedLog as it was. A file longer than a results file is read
     // as far as one. Returns whether nothing had to be reported.
@@ -53,6 +57,7 @@ private:
     std::string programFolder_;
     std::string dataDirectory_ = "data";
     std::string archiveFolder_ = "data";
+    std::string fallbackFolder_;
     LogRecords viewedLog_{};
 };
 

@@ -12,6 +12,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string_view>
+
 namespace vorlant {
 namespace {
 
@@ -91,6 +94,45 @@ TEST(MainWindowShutDown, CtrlXDuringATestSavesNothingWritesSettingsAndRemovesPic
     EXPECT_THAT(settings.readAll().toStdString(),
                 AllOf(HasSubstr("[Form5]"), HasSubstr("DE=" + rig.dataFolder().toStdString())));
     EXPECT_THAT(rig.sink.errors, IsEmpty());
+}
+
+// No tick of a test may run once the window has gone: it could start a round, play a sound or,
+// with a full log, save a file and show the chart after the program was closed.
+TEST(MainWindowShutDown, ClosingStopsAllFourTimersWhateverClosesTheWindow)
+{
+    const struct
+    {
+        const char *running;
+        std::function<void(ProgramRig &)> reach;
+    } states[] = {
+        {"_1", [](ProgramRig &) {}},
+        {"T1", [](ProgramRig &rig) { rig.fire("_1"); }},
+        {"_2", [](ProgramRig &rig) { rig.showRound(); }},
+        {"_3",
+         [](ProgramRig &rig) {
+             const CellPosition first = rig.showRound().at(0);
+             rig.click({(first.row + 1) % kBoardSide, first.column}); // wrong: the attempt ends
+             rig.fire("_2");
+         }},
+    };
+    for (const auto &state : states) {
+        for (const char *closer : {"close box", "Konec2"}) {
+            SCOPED_TRACE(std::string(state.running) + " running, closed by " + closer);
+            ProgramRig rig;
+            rig.main().show();
+            rig.startWithName([&] { rig.button("_start")->click(); }, "Eva");
+            state.reach(rig);
+            ASSERT_THAT(rig.runningTimers(), ElementsAre(state.running));
+
+            if (std::string_view(closer) == "Konec2")
+                rig.action("Konec2")->trigger();
+            else
+                rig.main().close();
+
+            EXPECT_FALSE(rig.main().isVisible());
+            EXPECT_THAT(rig.runningTimers(), IsEmpty());
+        }
+    }
 }
 
 TEST(MainWindowShutDown, SettingsThatCannotBeWrittenAreReportedAndTheWindowClosesAnyway)

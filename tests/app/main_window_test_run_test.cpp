@@ -5,8 +5,11 @@
 #include "results/results_file.h"
 #include "tests/app/program_rig.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gmock/gmock.h>
@@ -40,6 +43,22 @@ LogRecords ReadResultsFile(const QString &path)
     bytes.resize(kResultsFileBytes, '\0');
     return DecodeResults(std::span<const unsigned char, kResultsFileBytes>(
         reinterpret_cast<const unsigned char *>(bytes.constData()), kResultsFileBytes));
+}
+
+// The archive window's rows after the menu item "Archiv", each as "person | time | file".
+QStringList ArchiveRowsAfterArchiv(const testing::ProgramRig &rig)
+{
+    rig.action("Archiv1")->trigger();
+    const auto *list = rig.main().findChild<QTableWidget *>(QStringLiteral("SG1"));
+    EXPECT_NE(list, nullptr);
+    QStringList rows;
+    for (int row = 0; list && row < list->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < 3; ++column)
+            cells << (list->item(row, column) ? list->item(row, column)->text() : QString());
+        rows << cells.join(QStringLiteral(" | "));
+    }
+    return rows;
 }
 
 class WholeTest : public ::testing::Test
@@ -138,6 +157,69 @@ TEST_F(WholeTest, FullLogEndsTheTestAsKonecDoes)
         << "three failures at a time bring the length down to 2";
 }
 
+// A new test started from the menu while the old one was paused must not start paused: the
+// first click on "Pokračuj" would otherwise arm a round start in the middle of its input.
+TEST_F(WholeTest, StartWhilePausedBeginsARunningTestWhoseRoundsKeepShowingTheirCells)
+{
+    rig.startWithName([&] { Click("_start"); }, "Eva");
+    PlayRound(1500);
+    Click("_Pause");
+    ASSERT_EQ(rig.buttons(), "010 Pokračuj");
+
+    rig.startWithName([&] { rig.action("Start1")->trigger(); }, "Eva");
+    EXPECT_EQ(rig.buttons(), "011 Pause") << "the new test is not paused";
+    rig.showRound();
+    Click("_Pause");
+    EXPECT_EQ(rig.buttons(), "010 Pokračuj");
+    EXPECT_THAT(rig.runningTimers(), IsEmpty());
+    Click("_Pause");
+    EXPECT_EQ(rig.buttons(), "011 Pause");
+    for (int round = 0; round < 5; ++round)
+        PlayRound(600 + round);
+    Click("_Konec");
+
+    const LogRecords saved = ReadResultsFile(rig.dataFolder() + '/' + kResultsFile);
+    EXPECT_EQ(RecordCount(saved), 5);
+    for (int attempt = 0; attempt < 5; ++attempt)
+        EXPECT_EQ(saved[attempt], (AttemptRecord{attempt < 4 ? 4 : 5, true, 600 + attempt}));
+}
+
+// Two tests of one person within one minute keep both files, and the archive lists both
+// under the one surname.
+TEST_F(WholeTest, TwoTestsOfOnePersonInOneMinuteKeepBothFiles)
+{
+    for (std::int64_t elapsed : {1000, 2000}) {
+        rig.startWithName([&] { Click("_start"); }, QStringLiteral("Dvojče"));
+        PlayRound(elapsed);
+        Click("_Konec");
+    }
+    const QString first = QStringLiteral("Dvojče 2024_03_05 09_07.mem");
+    const QString second = QStringLiteral("Dvojče (2) 2024_03_05 09_07.mem");
+    EXPECT_THAT(QDir(rig.dataFolder()).entryList(QDir::Files | QDir::Hidden),
+                ElementsAre(second, first));
+    EXPECT_EQ(ReadResultsFile(rig.dataFolder() + '/' + first)[0].elapsedMs, 1000);
+    EXPECT_EQ(ReadResultsFile(rig.dataFolder() + '/' + second)[0].elapsedMs, 2000);
+    EXPECT_THAT(ArchiveRowsAfterArchiv(rig),
+                ElementsAre("Dvojče | 2024_03_05 09_07.mem | " + first,
+                            "Dvojče (2) | 2024_03_05 09_07.mem | " + second));
+    EXPECT_EQ(rig.main().findChild<QComboBox *>(QStringLiteral("CB1"))->currentText(),
+              QStringLiteral("Dvojče"))
+        << "one surname offered";
+    EXPECT_THAT(rig.sink.messages, IsEmpty());
+}
+
+// A name that begins with "." must not give a hidden file that the archive cannot list.
+TEST_F(WholeTest, ANameBeginningWithADotIsSavedVisibleAndListed)
+{
+    rig.startWithName([&] { Click("_start"); }, QStringLiteral("..Tajný"));
+    PlayRound(1000);
+    Click("_Konec");
+    const QString saved = QStringLiteral("_.Tajný 2024_03_05 09_07.mem");
+    EXPECT_THAT(QDir(rig.dataFolder()).entryList(QDir::Files | QDir::Hidden), ElementsAre(saved));
+    EXPECT_THAT(ArchiveRowsAfterArchiv(rig),
+                ElementsAre("_.Tajný | 2024_03_05 09_07.mem | " + saved));
+}
+
 TEST(FailedSave, IsReportedAndTheTestStillEndsWithItsChart)
 {
     // A regular file named "data" stands where the data directory should be made.
@@ -149,10 +231,24 @@ TEST(FailedSave, IsReportedAndTheTestStillEndsWithItsChart)
     rig.fire("_1");
     QTest::mouseClick(rig.button("_Konec"), Qt::LeftButton);
 
+    // The test is kept in the user's own folder, and the message says where.
+    const QString kept =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/neulozene/";
+    ASSERT_TRUE(kept.startsWith(rig.userDataFolder() + '/'));
     const std::string path = (rig.dataFolder() + '/' + kResultsFile).toStdString();
-    EXPECT_THAT(rig.sink.messages, ElementsAre("Soubor " + path + " nelze uložit"));
+    EXPECT_THAT(rig.sink.messages,
+                ElementsAre("Soubor " + path + " nelze uložit\nVýsledky byly uloženy do " +
+                            (kept + kResultsFile).toStdString() + "."));
+    EXPECT_EQ(ReadResultsFile(kept + kResultsFile)[0].length, 4);
     EXPECT_EQ(rig.buttons(), "100 Pause");
     EXPECT_TRUE(rig.program().Chart().isVisible());
+
+    // A second failed save of the same minute keeps its own file beside the first.
+    rig.startWithName([&] { QTest::mouseClick(rig.button("_start"), Qt::LeftButton); }, "Eva");
+    rig.fire("_1");
+    QTest::mouseClick(rig.button("_Konec"), Qt::LeftButton);
+    EXPECT_THAT(QDir(kept).entryList(QDir::Files | QDir::Hidden),
+                ElementsAre("Eva (2) 2024_03_05 09_07.mem", kResultsFile));
 }
 
 } // namespace

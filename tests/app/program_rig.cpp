@@ -5,6 +5,7 @@
 #include "board/cell_widget.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimerEvent>
@@ -13,9 +14,12 @@
 
 namespace vorlant::testing {
 
-ProgramRig::ProgramRig(const Prepare &prepare) : previousFolder_(QDir::currentPath())
+ProgramRig::ProgramRig(const Prepare &prepare)
+    : previousFolder_(QDir::currentPath()), previousUserData_(qgetenv("XDG_DATA_HOME"))
 {
-    EXPECT_TRUE(current_.isValid() && programDir_.isValid());
+    EXPECT_TRUE(current_.isValid() && programDir_.isValid() && userData_.isValid());
+    // Whatever the program keeps in the user's own folders stays out of the real home.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(userData_.path()));
     EXPECT_TRUE(QDir::setCurrent(current_.path()));
     if (prepare)
         prepare(current_.path(), programDir_.path());
@@ -31,6 +35,10 @@ ProgramRig::~ProgramRig()
 {
     program_.reset();
     QDir::setCurrent(previousFolder_);
+    if (previousUserData_.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", previousUserData_);
 }
 
 void ProgramRig::fire(const char *name)

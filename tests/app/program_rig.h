@@ -40,6 +40,8 @@ public:
     QString currentFolder() const { return current_.path(); }
     QString programFolder() const { return programDir_.path(); }
     QString dataFolder() const { return programDir_.path() + QStringLiteral("/data"); }
+    // Stands in for the user's own data folder (XDG_DATA_HOME) while the rig lives.
+    QString userDataFolder() const { return userData_.path(); }
     QPushButton *button(const char *name) const { return Find<QPushButton>(main(), name); }
     QLabel *label(const char *name) const { return Find<QLabel>(main(), name); }
     QTimer *timer(const char *name) const { return Find<QTimer>(main(), name); }
@@ -61,6 +63,8 @@ private:
     QString previousFolder_;
     QTemporaryDir current_;
     QTemporaryDir programDir_;
+    QTemporaryDir userData_;
+    QByteArray previousUserData_;
     std::unique_ptr<Program> program_;
 };
 

@@ -7,6 +7,17 @@
 
 #include <gtest/gtest.h>
 
+// Qt's resource macros must run outside any namespace.
+static void WithdrawEmbeddedMedia()
+{
+    Q_CLEANUP_RESOURCE(vorlant_media);
+}
+
+static void RestoreEmbeddedMedia()
+{
+    Q_INIT_RESOURCE(vorlant_media);
+}
+
 namespace vorlant {
 namespace {
 
@@ -62,6 +73,22 @@ TEST(PictureFolder, UnpackFailuresAreReportedOnceAndStop)
         folder.remove();
         EXPECT_EQ(ReadFile(obstacle), "in the way");
     }
+}
+
+// A program built without its pictures must say so, not leave empty picture files behind.
+TEST(PictureFolder, AMissingEmbeddedPictureIsReportedAndNothingIsWritten)
+{
+    ScopedCurrentDir dir;
+    RecordingSink sink;
+    PictureFolder folder;
+    WithdrawEmbeddedMedia();
+    folder.unpack(sink);
+    RestoreEmbeddedMedia();
+    EXPECT_EQ(sink.errors, std::vector<std::string>{"V programu chybí obrázek DATA_1"});
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_TRUE(QDir(QStringLiteral("obr_deti")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_FALSE(MediaBytes("DATA_1").isEmpty()) << "the media are back for the other tests";
+    folder.remove();
 }
 
 } // namespace

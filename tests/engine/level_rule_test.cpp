@@ -73,5 +73,40 @@ TEST(LevelRule, ThreeSuccessesAtFiftyStayAtFiftyWithoutSound)
     EXPECT_EQ(outputs.calls, (Calls{"LengthText 50"}));
 }
 
+// Whatever the records before hold (a cleared record, a damaged log), the new length lies in
+// 2 .. 50, the lengths a sequence can have.
+TEST(LevelRule, NeverWritesALengthOutsideTwoToFifty)
+{
+    const struct
+    {
+        const char *name;
+        std::vector<AttemptRecord> before;
+        int length;
+    } cases[] = {
+        {"cleared record before the second attempt", {{0, false, 0}}, 2},
+        {"cleared record before the fifth",
+         {{4, true, 1}, {4, true, 1}, {4, true, 1}, {0, false, 0}},
+         2},
+        {"four cleared records, three failures", {{}, {}, {}, {}}, 2},
+        {"four cleared records, three successes",
+         {{0, true, 0}, {0, true, 0}, {0, true, 0}, {}},
+         2},
+        {"negative length", {{4, true, 1}, {-7, false, 1}}, 2},
+        {"length beyond the sequence", {{4, true, 1}, {80, true, 1}}, 50},
+        {"four beyond the sequence, three successes",
+         {{70, true, 1}, {70, true, 1}, {70, true, 1}, {70, true, 1}},
+         50},
+    };
+    for (const auto &c : cases) {
+        AttemptLog log;
+        std::copy(c.before.begin(), c.before.end(), log.records.begin());
+        log.LogIndex = static_cast<int>(c.before.size());
+        EngineRig outputs;
+        ApplyLevelRule(log, outputs);
+        EXPECT_EQ(log.records[log.LogIndex].length, c.length) << c.name;
+        EXPECT_EQ(outputs.Last("LengthText "), std::to_string(c.length)) << c.name;
+    }
+}
+
 } // namespace
 } // namespace vorlant

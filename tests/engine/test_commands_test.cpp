@@ -104,6 +104,57 @@ TEST(PauseTest, DropsTheUnfinishedAttemptAfterTheFirstAndClosesInput)
     EXPECT_EQ(log.LogIndex, 0);
 }
 
+// Continue reached without a pause before it (the owner's buttons should prevent that) must
+// still drop the round under way and start afresh, never run two rounds at once.
+class ContinueTestFrom : public ::testing::TestWithParam<EarlierTest>
+{};
+
+TEST_P(ContinueTestFrom, StopsTheRoundUnderWayAndEveryLaterRoundShowsItsCells)
+{
+    EngineRig rig;
+    rig.controller.StartTest("Eva");
+    ASSERT_NO_FATAL_FAILURE(rig.PlayAttempt(true));
+    GetParam().reach(rig);
+
+    rig.controller.ContinueTest();
+    EXPECT_TRUE(rig.On(Timer::Round) && rig.TimersOn() == 1);
+    EXPECT_FALSE(rig.controller.InputOpen());
+    EXPECT_TRUE(rig.ClicksIgnored());
+
+    const AttemptLog &log = rig.controller.Log();
+    const int first = log.LogIndex;
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        rig.calls.clear();
+        ASSERT_NO_FATAL_FAILURE(rig.PlayAttempt(true)) << attempt;
+        EXPECT_EQ(rig.Count("Timer T1 on"), 1) << attempt;
+        const auto lit =
+            std::count_if(rig.calls.begin(), rig.calls.end(),
+                          [](const std::string &c) { return c.starts_with("Light "); });
+        EXPECT_EQ(lit, log.records[log.LogIndex - 1].length) << attempt;
+    }
+    EXPECT_EQ(log.LogIndex, first + 6);
+    for (int n = 0; n < log.LogIndex; ++n)
+        EXPECT_GE(log.records[n].length, 4) << n;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, ContinueTestFrom,
+    ::testing::Values(
+        EarlierTest{"Resting", [](EngineRig &) {}},
+        EarlierTest{"Starting",
+                    [](EngineRig &rig) {
+                        ASSERT_TRUE(rig.AdvanceUntil([&] { return rig.On(Timer::Round); }));
+                    }},
+        EarlierTest{"Showing", [](EngineRig &rig) { rig.Advance(2000); }},
+        EarlierTest{"Answering", [](EngineRig &rig) { rig.Answer(); }},
+        EarlierTest{"AnsweringHalfway",
+                    [](EngineRig &rig) {
+                        ASSERT_TRUE(rig.AdvanceUntil([&] { return rig.controller.InputOpen(); }));
+                        rig.controller.CellClicked(rig.controller.CurrentSequence()[0]);
+                    }},
+        EarlierTest{"Paused", [](EngineRig &rig) { rig.controller.PauseTest(); }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 TEST(EndTest, KeepsTheCompletedAttemptsOrTheFirstOneSoFarAndResetsTheBoard)
 {
     EngineRig rig;

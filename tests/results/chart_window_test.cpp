@@ -205,6 +205,54 @@ TEST_F(ChartWindowTest, EachPrintItemPrintsOnePdfPageTitledCh1UnlessCancelled)
     EXPECT_TRUE(sink.errors.empty());
 }
 
+// The drawing commands of a PDF file's compressed streams, one after the other.
+QByteArray UncompressedStreams(const QByteArray &pdf)
+{
+    QByteArray commands;
+    for (qsizetype start = pdf.indexOf("stream\n"); start >= 0;
+         start = pdf.indexOf("stream\n", start)) {
+        start += 7;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0)
+            break;
+        // qUncompress wants the size up front; it grows its buffer when the guess is short.
+        QByteArray framed = QByteArray::fromHex("00100000") + pdf.mid(start, end - start);
+        commands += qUncompress(framed);
+        start = end;
+    }
+    return commands;
+}
+
+// The clip path that drawing into area on a PDF page leaves, in the printer's dots.
+QByteArray ClipTo(const QRect &area)
+{
+    return QStringLiteral("%1 %2 m\n%3 %2 l\n%3 %4 l\n%1 %4 l\n%1 %2 l\nh\nW* n")
+        .arg(area.left())
+        .arg(area.top())
+        .arg(area.right() + 1)
+        .arg(area.bottom() + 1)
+        .toLatin1();
+}
+
+TEST_F(ChartWindowTest, EachPrintItemDrawsIntoItsOwnRectangleOfPrinterDots)
+{
+    const QRect portrait(0, 0, 4800, 2800), landscape(0, 0, 6800, 4800);
+    const struct
+    {
+        const char *item;
+        QRect area, otherArea;
+    } items[] = {{"isk1", portrait, landscape}, {"Vbrtiskrny1", landscape, portrait}};
+    window.ShowResultsChart(kFiveAttempts);
+    for (const auto &item : items) {
+        Print(item.item, Path(item.item));
+        QFile pdf(Path(item.item));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << item.item;
+        const QByteArray commands = UncompressedStreams(pdf.readAll());
+        EXPECT_TRUE(commands.contains(ClipTo(item.area))) << item.item;
+        EXPECT_FALSE(commands.contains(ClipTo(item.otherArea))) << item.item;
+    }
+}
+
 TEST_F(ChartWindowTest, APrinterThatCannotBeOpenedIsReportedAndChangesNothing)
 {
     ASSERT_TRUE(QFile(Path("plain")).open(QIODevice::WriteOnly));

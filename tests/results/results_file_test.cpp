@@ -11,7 +11,7 @@
 namespace vorlant {
 namespace {
 
-TEST(ResultsFileName, FollowsThePatternAndMendsCharactersThatWouldLeaveIt)
+TEST(ResultsFileName, FollowsThePatternAndMendsCharactersThatWouldLeaveOrHideIt)
 {
     const LocalTime march{2024, 3, 5, 9, 7};
     const std::string longest = "Žluťoučký kůň úpěl ďábelé"; // 25 characters, 9 of two bytes
@@ -20,17 +20,22 @@ TEST(ResultsFileName, FollowsThePatternAndMendsCharactersThatWouldLeaveIt)
         {"", ""},
         {"a:b\\c", "a:b\\c"},
         // "/" and control characters would end the name or climb out of the folder.
-        {"../../etc/x", ".._.._etc_x"},
+        {"../../etc/x", "_._.._etc_x"},
         {"tab\tnew\nline\r", "tab_new_line_"},
         {"del\x7F esc\x1B", "del_ esc_"},
         {std::string("a\0b", 3), "a_b"},
-        // The suffix keeps "." and ".." from naming the folder or its parent.
-        {".", "."},
-        {"..", ".."},
+        // A leading "." would hide the file from the archive; later ones are harmless.
+        {".", "_"},
+        {"..Tajný", "_.Tajný"},
+        {"Jan.", "Jan."},
         {longest, longest}};
     for (const auto &[person, mended] : cases)
         EXPECT_EQ(ResultsFileName(person, march), mended + " 2024_03_05 09_07.mem");
     EXPECT_EQ(ResultsFileName("X", {2024, 12, 31, 23, 59}), "X 2024_12_31 23_59.mem");
+    // Further copies of one minute are numbered before the 21-character tail.
+    EXPECT_EQ(ResultsFileName("X", march, 1), "X 2024_03_05 09_07.mem");
+    EXPECT_EQ(ResultsFileName("X", march, 2), "X (2) 2024_03_05 09_07.mem");
+    EXPECT_EQ(ResultsFileName(".", march, 13), "_ (13) 2024_03_05 09_07.mem");
 
     const std::string name = ResultsFileName(longest, march);
     EXPECT_EQ(std::count_if(name.begin(), name.end(), [](char c) { return (c & 0xC0) != 0x80; }),

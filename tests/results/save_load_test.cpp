@@ -1,3 +1,5 @@
+#include "results/file_io.h"
+#include "results/local_time.h"
 #include "results/results_file.h"
 #include "results/results_store.h"
 #include "tests/results/store_test_support.h"
@@ -6,9 +8,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <span>
 #include <tuple>
+#include <vector>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vorlant {
 namespace {
@@ -39,28 +49,33 @@ protected:
     LogRecords attempts{{{4, true, 1000}, {5, false, 1001}, {6, true, 1002}, {}, {9, true, 777}}};
 };
 
-TEST_F(SaveLoadTest, SavesInsideTheDataDirectoryReplacingTheSameMinutesFileAndLoadsBack)
+TEST_F(SaveLoadTest, SavesInsideTheDataDirectoryUnderTheFirstFreeNameAndLoadsBack)
 {
+    // Whatever stands under a name already (a file, a link, a folder) keeps it.
     WriteBytes(root / "elsewhere.mem", "old");
     fs::create_symlink(root / "elsewhere.mem", data / "a_b 2024_03_05 09_07.mem");
-    for (const std::string person : {"../../escape", ".", "..", "a/b", "Novák Jan"})
+    fs::create_directory(data / "Dir 2024_03_05 09_07.mem");
+    for (const std::string person : {"../../escape", ".", "..", "a/b", "Dir", "Novák Jan"})
         ASSERT_TRUE(store.SaveResults(LogRecords{}, person)) << person;
-    fs::permissions(data / kFileName, fs::perms(0640));
+    ASSERT_TRUE(store.SaveResults(attempts, "Novák Jan"));
     ASSERT_TRUE(store.SaveResults(attempts, "Novák Jan"));
 
     EXPECT_EQ(Entries(data),
-              (std::set<std::string>{".._.._escape 2024_03_05 09_07.mem", kFileName,
-                                     ". 2024_03_05 09_07.mem", "a_b 2024_03_05 09_07.mem",
-                                     ".. 2024_03_05 09_07.mem"}));
+              (std::set<std::string>{"_._.._escape 2024_03_05 09_07.mem", "_ 2024_03_05 09_07.mem",
+                                     "_. 2024_03_05 09_07.mem", "a_b 2024_03_05 09_07.mem",
+                                     "a_b (2) 2024_03_05 09_07.mem", "Dir 2024_03_05 09_07.mem",
+                                     "Dir (2) 2024_03_05 09_07.mem", kFileName,
+                                     "Novák Jan (2) 2024_03_05 09_07.mem",
+                                     "Novák Jan (3) 2024_03_05 09_07.mem"}));
     EXPECT_EQ(Entries(root), (std::set<std::string>{"data", "elsewhere.mem"}));
-    EXPECT_TRUE(fs::is_symlink(data / "a_b 2024_03_05 09_07.mem")) << "written through";
-    EXPECT_EQ(ReadBytes(root / "elsewhere.mem"), Block(LogRecords{}));
-    EXPECT_EQ(ReadBytes(data / kFileName), Block(attempts));
-    EXPECT_EQ(fs::status(data / kFileName).permissions(), fs::perms(0640)) << "kept on replacing";
+    EXPECT_EQ(ReadBytes(root / "elsewhere.mem"), "old");
+    EXPECT_TRUE(fs::is_directory(data / "Dir 2024_03_05 09_07.mem"));
+    EXPECT_EQ(ReadBytes(data / kFileName), Block(LogRecords{}));
+    EXPECT_EQ(ReadBytes(data / "Novák Jan (3) 2024_03_05 09_07.mem"), Block(attempts));
 
     // Loading never writes, so a write-protected file loads.
-    fs::permissions(data / kFileName, fs::perms(0444));
-    EXPECT_TRUE(store.LoadResults(data.string(), kFileName));
+    fs::permissions(data / "Novák Jan (2) 2024_03_05 09_07.mem", fs::perms(0444));
+    EXPECT_TRUE(store.LoadResults(data.string(), "Novák Jan (2) 2024_03_05 09_07.mem"));
     EXPECT_EQ(store.ViewedLog(), attempts);
     EXPECT_TRUE(sink.messages.empty());
 }
@@ -69,12 +84,10 @@ TEST_F(SaveLoadTest, FailedSaveReportsThePathAndLeavesEveryFileAsItWas)
 {
     ASSERT_TRUE(store.SaveResults(attempts, "Novák Jan"));
     WriteBytes(root / "plain-file", "not a folder");
-    fs::create_directory(data / "Dir 2024_03_05 09_07.mem");
     const std::tuple<fs::path, std::string, rlim_t> cases[] = {
-        {data, "Novák Jan", 4096}, // cut short: the earlier file of the same name stays whole
+        {data, "Novák Jan", 4096}, // cut short: no file under any name
         {root / "plain-file" / "data", "Novák Jan", RLIM_INFINITY},
         {root / "missing", "Novák Jan", RLIM_INFINITY},
-        {data, "Dir", RLIM_INFINITY},                  // a folder stands where the file should be
         {data, std::string(300, 'a'), RLIM_INFINITY}}; // longer than the file system allows
     for (const auto &[folder, person, limit] : cases) {
         sink.messages.clear();
@@ -83,10 +96,121 @@ TEST_F(SaveLoadTest, FailedSaveReportsThePathAndLeavesEveryFileAsItWas)
             test::WithFileSizeLimit(limit, [&] { return store.SaveResults(attempts, person); }));
         EXPECT_EQ(sink.messages, std::vector{"Soubor " + folder.string() + "/" + person +
                                              " 2024_03_05 09_07.mem nelze uložit"});
-        EXPECT_EQ(Entries(data), (std::set<std::string>{kFileName, "Dir 2024_03_05 09_07.mem"}));
+        EXPECT_EQ(Entries(data), (std::set<std::string>{kFileName}));
         EXPECT_EQ(ReadBytes(data / kFileName), Block(attempts));
     }
     EXPECT_EQ(Entries(root), (std::set<std::string>{"data", "plain-file"}));
+}
+
+// A test whose save fails is kept in the fallback folder, made when needed, under the same
+// name rules; the message says where. A fallback that fails too leaves the message alone.
+TEST_F(SaveLoadTest, FailedSaveKeepsTheTestInTheFallbackFolderAndSaysWhere)
+{
+    WriteBytes(root / "plain-file", "not a folder");
+    store.SetDataDirectory((root / "plain-file" / "data").string());
+    const std::string failed = "Soubor " + (root / "plain-file" / "data").string() +
+                               "/Novák Jan 2024_03_05 09_07.mem nelze uložit";
+    const fs::path fallback = root / "user" / "neulozene";
+    store.SetFallbackFolder(fallback.string());
+
+    for (const std::string &kept : {kFileName, std::string("Novák Jan (2) 2024_03_05 09_07.mem")}) {
+        sink.messages.clear();
+        EXPECT_FALSE(store.SaveResults(attempts, "Novák Jan"));
+        EXPECT_EQ(sink.messages, std::vector{failed + "\nVýsledky byly uloženy do " +
+                                             (fallback / kept).string() + "."});
+        EXPECT_EQ(ReadBytes(fallback / kept), Block(attempts));
+    }
+
+    sink.messages.clear();
+    store.SetFallbackFolder((root / "plain-file" / "neulozene").string());
+    EXPECT_FALSE(store.SaveResults(attempts, "Novák Jan"));
+    EXPECT_EQ(sink.messages, std::vector{failed});
+    EXPECT_EQ(Entries(root), (std::set<std::string>{"data", "plain-file", "user"}));
+}
+
+// Runs save(process, n) for n = 0 .. savesEach - 1 in each of two processes, started at once;
+// each save's records tell the process and n apart. Fails the test when a save fails.
+void SaveInTwoProcessesAtOnce(int savesEach, const std::function<bool(const LogRecords &)> &save)
+{
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    std::vector<pid_t> savers;
+    for (int process = 0; process < 2; ++process) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::close(go[1]);
+            char ignored;
+            (void)!::read(go[0], &ignored, 1); // returns once the parent lets both go
+            int failed = 0;
+            for (int n = 0; n < savesEach; ++n) {
+                LogRecords records{};
+                records[0] = {4, true, process * 1000 + n};
+                failed += !save(records);
+            }
+            ::_exit(failed == 0 ? 0 : 1);
+        }
+        savers.push_back(pid);
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    for (const pid_t pid : savers) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+    }
+}
+
+// Every file in folder is a whole results file named for Novák Jan at 9:07; returns the
+// elapsedMs of their first records, which tell the saves apart.
+std::set<std::int64_t> WholeFilesOfNovakJan(const fs::path &folder)
+{
+    std::set<std::int64_t> saves;
+    for (const auto &entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name.starts_with("Novák Jan ") && name.ends_with(" 2024_03_05 09_07.mem"))
+            << name;
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        EXPECT_EQ(bytes.size(), kResultsFileBytes) << name;
+        bytes.resize(kResultsFileBytes);
+        saves.insert(DecodeResults(std::span<const unsigned char, kResultsFileBytes>(
+            reinterpret_cast<const unsigned char *>(bytes.data()), kResultsFileBytes))[0]
+                         .elapsedMs);
+    }
+    return saves;
+}
+
+// Two copies of the program saving the same person's tests in the same minute into one folder
+// (one computer, or two sharing a network folder) keep every file, each one whole.
+TEST_F(SaveLoadTest, TwoProcessesSavingOneNameInOneMinuteKeepEveryFileWhole)
+{
+    SaveInTwoProcessesAtOnce(
+        100, [&](const LogRecords &records) { return store.SaveResults(records, "Novák Jan"); });
+    EXPECT_EQ(Entries(data).size(), 200u) << "no file replaced, none left over";
+    EXPECT_EQ(WholeFilesOfNovakJan(data).size(), 200u) << "every save's own content";
+}
+
+// Where the file system lacks hard links, or renaming without replacing too, the other ways
+// of claiming a name keep the same promise.
+TEST_F(SaveLoadTest, EveryWayOfClaimingANameKeepsEveryFileOfTwoProcesses)
+{
+    for (const ClaimMethod method : {ClaimMethod::RenameNoReplace, ClaimMethod::ExclusiveCreate}) {
+        const fs::path folder = root / std::to_string(static_cast<int>(method));
+        fs::create_directory(folder);
+        SaveInTwoProcessesAtOnce(50, [&](const LogRecords &records) {
+            const ResultsBlock block = EncodeResults(records);
+            const auto name = [](int copy) {
+                return ResultsFileName("Novák Jan", {2024, 3, 5, 9, 7}, copy);
+            };
+            return WriteNewFile(folder.string(), name,
+                                {reinterpret_cast<const char *>(block.data()), block.size()},
+                                method)
+                .has_value();
+        });
+        EXPECT_EQ(Entries(folder).size(), 100u) << static_cast<int>(method);
+        EXPECT_EQ(WholeFilesOfNovakJan(folder).size(), 100u) << static_cast<int>(method);
+    }
 }
 
 // A file of exactly 16016 bytes loads in the test above.
