@@ -18,7 +18,9 @@ constexpr qint64 kEventsEveryMs = 25;
 
 QDateTime DateTimeOf(const LocalTime &time)
 {
-    return QDateTime(QDate(time.year, time.month, time.day), QTime(time.hour, time.minute));
+    const QDateTime when(QDate(time.year, time.month, time.day), QTime(time.hour, time.minute));
+    // A time that the clock skipped when summer time began is taken as the hour after it.
+    return when.isValid() ? when : QDateTime::fromMSecsSinceEpoch(when.toMSecsSinceEpoch());
 }
 
 // The dialog appears only once reading has taken long enough, and then keeps the program's
