@@ -3,11 +3,14 @@
 #include "results/archive_directory_edit.h"
 #include "results/archive_listing.h"
 #include "results/chart_window.h"
+#include "results/csv_export.h"
 #include "results/file_io.h"
+#include "results/progress_window.h"
 #include "results/results_store.h"
 #include "results/work.h"
 
 #include "board/window_placement.h"
+#include "engine/message_sink.h"
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -148,6 +151,12 @@ void ArchiveWindow::BuildMenus()
     QAction *open = file->addAction(QStringLiteral("Otevřít"));
     open->setObjectName(QStringLiteral("Otevt1"));
     connect(open, &QAction::triggered, this, &ArchiveWindow::Otevt1Click);
+    QAction *progress = file->addAction(QStringLiteral("Vývoj výsledků"));
+    progress->setObjectName(QStringLiteral("progressOfPerson"));
+    connect(progress, &QAction::triggered, this, &ArchiveWindow::ProgressClick);
+    QAction *exportCsv = file->addAction(QStringLiteral("Export do CSV…"));
+    exportCsv->setObjectName(QStringLiteral("exportCsv"));
+    connect(exportCsv, &QAction::triggered, this, &ArchiveWindow::ExportCsvClick);
     QAction *close = file->addAction(QStringLiteral("Konec"));
     close->setObjectName(QStringLiteral("Konec1"));
     connect(close, &QAction::triggered, this, &ArchiveWindow::Konec1Click);
@@ -156,6 +165,7 @@ void ArchiveWindow::BuildMenus()
     QAction *newFolder = PopupMenu1->addAction(QStringLiteral("Vytvoření nové složky"));
     newFolder->setObjectName(QStringLiteral("Novsloka1"));
     connect(newFolder, &QAction::triggered, this, &ArchiveWindow::Novsloka1Click);
+    PopupMenu1->addAction(progress);
 }
 
 void ArchiveWindow::ConnectControls()
@@ -220,6 +230,18 @@ void ArchiveWindow::FillNameFilter()
 void ArchiveWindow::SetNoticeBox(NoticeBox box)
 {
     noticeBox_ = std::move(box);
+}
+
+void ArchiveWindow::SetSaveFileChooser(SaveFileChooser choose)
+{
+    saveFileChooser_ = std::move(choose);
+}
+
+ProgressWindow &ArchiveWindow::Progress()
+{
+    if (!progress_)
+        progress_ = std::make_unique<ProgressWindow>(store_.Messages(), this);
+    return *progress_;
 }
 
 void ArchiveWindow::resizeEvent(QResizeEvent *event)
@@ -302,8 +324,12 @@ void ArchiveWindow::Konec1Click()
 void ArchiveWindow::SG1DblClick()
 {
     const QString fileName = CellText(SG1->currentRow(), 2);
-    store_.LoadResults(DE->text().toStdString(), fileName.toStdString());
-    chart_.ShowResultsChart(store_.ViewedLog());
+    const LogRecords before = store_.ViewedLog();
+    // A file that could not be closed has been read whole all the same.
+    if (store_.LoadResults(DE->text().toStdString(), fileName.toStdString()) ||
+        store_.ViewedLog() != before)
+        viewedFileName_ = fileName;
+    chart_.ShowResultsChart(store_.ViewedLog(), viewedFileName_);
 }
 
 void ArchiveWindow::Novsloka1Click()
@@ -340,6 +366,39 @@ void ArchiveWindow::CancelClick()
 void ArchiveWindow::_adrKeyPress()
 {
     OKClick();
+}
+
+// "Vývoj výsledků": every test of the current row's person in the shown folder, whatever
+// the name filter lets through.
+void ArchiveWindow::ProgressClick()
+{
+    const QString person = CellText(SG1->currentRow(), 0);
+    if (person.isEmpty()) {
+        store_.Messages().Message("Vyberte řádek s osobou.");
+        return;
+    }
+    Progress().ShowProgress(DE->text(), person);
+}
+
+// "Export do CSV…": the attempts of every file the list shows, in the list's order.
+void ArchiveWindow::ExportCsvClick()
+{
+    std::vector<std::string> files;
+    for (int row = 0; row < SG1->rowCount(); ++row) {
+        const QString name = CellText(row, 2);
+        if (!name.isEmpty())
+            files.push_back(name.toStdString());
+    }
+    const CsvOfFiles csv = ComposeCsv(DE->text().toStdString(), files);
+    if (!SaveCsv(this, saveFileChooser_, store_.Messages(), csv.csv) || csv.unreadable.empty())
+        return;
+    QStringList unreadable;
+    for (const std::string &name : csv.unreadable)
+        unreadable << QString::fromStdString(name);
+    store_.Messages().Message(
+        UnreadableFilesMessage(QStringLiteral("Tyto soubory nelze načíst, v exportu chybí:"),
+                               unreadable)
+            .toStdString());
 }
 
 } // namespace vorlant

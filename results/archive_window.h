@@ -1,9 +1,12 @@
 #pragma once
 
+#include "results/csv_saving.h"
+
 #include <QMainWindow>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QComboBox;
@@ -17,6 +20,7 @@ namespace vorlant {
 
 class ChartWindow;
 class DirectoryEdit;
+class ProgressWindow;
 class ResultsStore;
 struct ArchiveEntry;
 
@@ -59,6 +63,11 @@ public:
 
     // Replaces the message boxes, which run by default.
     void SetNoticeBox(NoticeBox box);
+    // Replaces the save dialog of "Export do CSV…", which runs by default.
+    void SetSaveFileChooser(SaveFileChooser choose);
+
+    // The window of a person's progress, made the first time it is needed.
+    ProgressWindow &Progress();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -81,10 +90,15 @@ private:
     void OKClick();
     void CancelClick();
     void _adrKeyPress();
+    void ProgressClick();
+    void ExportCsvClick();
 
     ResultsStore &store_;
     ChartWindow &chart_;
     NoticeBox noticeBox_;
+    SaveFileChooser saveFileChooser_ = ChooseCsvFile;
+    std::unique_ptr<ProgressWindow> progress_;
+    QString viewedFileName_;   // the file whose records the store's ViewedLog holds
     bool shownBefore_ = false; // later shows leave the window where the user put it
 
     QWidget *client_;

@@ -2,6 +2,7 @@
 
 #include "results/chart_attempts.h"
 
+#include <QChart>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QPaintDevice>
@@ -36,10 +37,17 @@ void DrawChart(QPainter &painter, const QRectF &target, const LogRecords &log)
 {
     if (target.isEmpty())
         return;
-    QGraphicsScene scene;
-    auto *chart = new AttemptsChart; // the scene owns it
-    scene.addItem(chart);
+    auto *chart = new AttemptsChart;
     chart->Fill(log);
+    RenderChart(painter, target, chart);
+}
+
+void RenderChart(QPainter &painter, const QRectF &target, QChart *chart)
+{
+    QGraphicsScene scene;
+    scene.addItem(chart); // the scene owns it from here
+    if (target.isEmpty())
+        return;
     const QRectF layout(QPointF(0, 0), LayoutSize(painter.device(), target.size()));
     chart->setGeometry(layout);
     chart->layout()->activate(); // settle what the new size changed before drawing

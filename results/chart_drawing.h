@@ -2,6 +2,7 @@
 
 #include "engine/attempt_log.h"
 
+class QChart;
 class QPainter;
 class QRectF;
 
@@ -12,5 +13,9 @@ namespace vorlant {
 // size in dots decides how much room the bars get), unless the rectangle is too small to hold
 // it beside the bars; then everything shrinks together.
 void DrawChart(QPainter &painter, const QRectF &target, const LogRecords &log);
+
+// Draws chart, which has no scene yet, the same way into the target; takes it over and
+// deletes it afterwards.
+void RenderChart(QPainter &painter, const QRectF &target, QChart *chart);
 
 } // namespace vorlant

@@ -34,12 +34,20 @@ QString CannotFinish(const QPrinter &printer)
 
 QString PrintChart(QPrinter &printer, const QRect &area, const LogRecords &log)
 {
-    printer.setDocName(QStringLiteral("Ch1"));
+    return PrintPage(
+        printer, area, QStringLiteral("Ch1"),
+        [&log](QPainter &painter, const QRectF &target) { DrawChart(painter, target, log); });
+}
+
+QString PrintPage(QPrinter &printer, const QRect &area, const QString &docName,
+                  const PageDrawing &draw)
+{
+    printer.setDocName(docName);
     QPainter painter;
     if (!painter.begin(&printer))
         return CannotOpen(printer);
     try {
-        DrawChart(painter, area, log);
+        draw(painter, area);
     } catch (const std::exception &error) {
         // Not every print engine can abort; one that cannot still holds an open job.
         if (!printer.abort() || printer.printerState() == QPrinter::Active)

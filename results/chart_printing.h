@@ -5,7 +5,11 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
 class QPrinter;
+class QRectF;
 
 namespace vorlant {
 
@@ -17,5 +21,11 @@ inline constexpr QRect kLandscapePrintArea{0, 0, 6800, 4800};
 // up. Returns an empty text when the page went out, else why it did not; a job that failed
 // while drawing has been aborted.
 QString PrintChart(QPrinter &printer, const QRect &area, const LogRecords &log);
+
+// Draws one page with draw(painter, area) as a job titled docName, with the same outcome and
+// failure texts as PrintChart.
+using PageDrawing = std::function<void(QPainter &, const QRectF &)>;
+QString PrintPage(QPrinter &printer, const QRect &area, const QString &docName,
+                  const PageDrawing &draw);
 
 } // namespace vorlant

@@ -3,6 +3,7 @@
 #include "engine/message_sink.h"
 #include "results/chart_attempts.h"
 #include "results/chart_printing.h"
+#include "results/csv_export.h"
 
 #include "board/window_placement.h"
 #include <QAction>
@@ -40,6 +41,9 @@ ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
     QAction *portrait = actions->addAction(QStringLiteral("Tisk - vyber tisk na výšku"));
     portrait->setObjectName(QStringLiteral("isk1"));
     connect(portrait, &QAction::triggered, this, &ChartWindow::isk1Click);
+    QAction *exportCsv = actions->addAction(QStringLiteral("Export do CSV…"));
+    exportCsv->setObjectName(QStringLiteral("exportCsv"));
+    connect(exportCsv, &QAction::triggered, this, &ChartWindow::ExportCsvClick);
     QAction *close = actions->addAction(QStringLiteral("Konec"));
     close->setObjectName(QStringLiteral("Konec1"));
     connect(close, &QAction::triggered, this, &ChartWindow::Konec1Click);
@@ -50,9 +54,10 @@ ChartWindow::~ChartWindow()
     delete printDialog_; // before the printer it works on
 }
 
-void ChartWindow::ShowResultsChart(const LogRecords &log)
+void ChartWindow::ShowResultsChart(const LogRecords &log, const QString &fileName)
 {
     shownLog_ = log;
+    shownFileName_ = fileName;
     chart_->Fill(log);
     ShowInFront(*this, kOuterSize, shownBefore_);
 }
@@ -70,6 +75,18 @@ void ChartWindow::Vbrtiskrny1Click()
 void ChartWindow::isk1Click()
 {
     Print(kPortraitPrintArea);
+}
+
+void ChartWindow::SetSaveFileChooser(SaveFileChooser choose)
+{
+    saveFileChooser_ = std::move(choose);
+}
+
+void ChartWindow::ExportCsvClick()
+{
+    std::string csv(kCsvHeader);
+    AppendCsvLines(csv, shownFileName_.toStdString(), shownLog_);
+    SaveCsv(this, saveFileChooser_, messages_, csv);
 }
 
 void ChartWindow::Konec1Click()

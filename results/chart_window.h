@@ -1,8 +1,10 @@
 #pragma once
 
 #include "engine/attempt_log.h"
+#include "results/csv_saving.h"
 
 #include <QMainWindow>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -32,8 +34,13 @@ public:
     ~ChartWindow() override;
 
     // Draws the log's bars in place of the previous ones and shows the window without making
-    // it modal; a visible window comes to the front. The log is only read.
-    void ShowResultsChart(const LogRecords &log);
+    // it modal; a visible window comes to the front. The log is only read. fileName names the
+    // results file the log was loaded from, if any; the CSV export takes the person and the
+    // time of the test from it.
+    void ShowResultsChart(const LogRecords &log, const QString &fileName = QString());
+
+    // Replaces the save dialog of "Export do CSV…", which runs by default.
+    void SetSaveFileChooser(SaveFileChooser choose);
 
     // Replaces the printer setup dialog, which runs by default.
     void SetPrinterSetup(PrinterSetup setup);
@@ -44,6 +51,8 @@ public:
     void Vbrtiskrny1Click();
     // "Tisk - vyber tisk na výšku": prints into the portrait rectangle.
     void isk1Click();
+    // "Export do CSV…": saves the attempts of the shown log as CSV.
+    void ExportCsvClick();
     // "Konec": hides the window.
     void Konec1Click();
 
@@ -55,6 +64,8 @@ private:
     AttemptsChart *chart_;
     QChartView *Ch1_;
     LogRecords shownLog_{};
+    QString shownFileName_;
+    SaveFileChooser saveFileChooser_ = ChooseCsvFile;
     std::unique_ptr<QPrinter> printer_; // kept, so the user's printer settings last the run
     QPrintDialog *printDialog_ = nullptr;
     PrinterSetup printerSetup_;

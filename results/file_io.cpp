@@ -1,5 +1,6 @@
 #include "results/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -160,6 +161,12 @@ std::optional<std::string> WriteNewFile(const std::string &folder, const Candida
 
 std::optional<std::string> ReadWholeFile(const std::string &path, std::error_code &error)
 {
+    return ReadFileStart(path, std::string::npos, error);
+}
+
+std::optional<std::string> ReadFileStart(const std::string &path, std::size_t maxBytes,
+                                         std::error_code &error)
+{
     error.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -176,8 +183,9 @@ std::optional<std::string> ReadWholeFile(const std::string &path, std::error_cod
         return std::nullopt;
     }
     char buffer[8192];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    while (content.size() < maxBytes) {
+        const std::size_t wanted = std::min(sizeof buffer, maxBytes - content.size());
+        const ssize_t got = ::read(fd, buffer, wanted);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -196,6 +204,17 @@ std::optional<std::string> ReadWholeFile(const std::string &path, std::error_cod
 bool ReplaceFileAtomically(const std::string &path, std::string_view bytes)
 {
     std::error_code ignored;
+    return ReplaceFileAtomically(path, bytes, ignored);
+}
+
+bool ReplaceFileAtomically(const std::string &path, std::string_view bytes, std::error_code &error)
+{
+    const auto fail = [&error](int code) {
+        error.assign(code, std::generic_category());
+        return false;
+    };
+    error.clear();
+    std::error_code ignored;
     fs::path target = path;
     // Write through a link to where it points, as a plain write would.
     if (fs::is_symlink(fs::symlink_status(target, ignored))) {
@@ -208,21 +227,28 @@ bool ReplaceFileAtomically(const std::string &path, std::string_view bytes)
     struct stat existing
     {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && (S_ISDIR(existing.st_mode) || ::access(target.c_str(), W_OK) != 0))
-        return false;
+    if (exists && S_ISDIR(existing.st_mode))
+        return fail(EISDIR);
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+        return fail(errno);
 
     std::string temporary;
     const int fd = CreateTemporaryFile(folder, temporary);
     if (fd < 0)
-        return false;
+        return fail(errno);
     if (exists)
         ::fchmod(fd, existing.st_mode & 07777); // a replaced file keeps its permissions
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
+    int failure = 0;
+    errno = 0; // a write that stores nothing sets none
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0)
+        failure = errno != 0 ? errno : EIO;
+    if (::close(fd) != 0 && failure == 0)
+        failure = errno;
+    if (failure == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+        failure = errno;
+    if (failure != 0) {
         ::unlink(temporary.c_str());
-        return false;
+        return fail(failure);
     }
     SyncFolder(folder);
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,11 +13,17 @@ namespace vorlant {
 // (std::errc::no_such_file_or_directory when it does not exist). Never waits on a pipe.
 std::optional<std::string> ReadWholeFile(const std::string &path, std::error_code &error);
 
+// At most the first maxBytes bytes of the regular file at path, fewer when it is shorter; on
+// failure nothing, and error says why. Never waits on a pipe.
+std::optional<std::string> ReadFileStart(const std::string &path, std::size_t maxBytes,
+                                         std::error_code &error);
+
 // Makes path hold exactly bytes, or leaves it as it was: the bytes go to a temporary file
 // beside it (named ".vorlant-*.tmp"), which is synced and then renamed over path. A target
 // that exists but may not be written is left alone. Returns whether path now holds bytes;
-// on failure the temporary file is gone.
+// on failure the temporary file is gone, and error (when given) says why.
 bool ReplaceFileAtomically(const std::string &path, std::string_view bytes);
+bool ReplaceFileAtomically(const std::string &path, std::string_view bytes, std::error_code &error);
 
 // How a new file's final name is claimed. Each is atomic against other writers, also on other
 // computers sharing the folder; the first that the file system supports is used.

@@ -50,6 +50,8 @@ public:
     const LogRecords &ViewedLog() const { return viewedLog_; }
     // The settings file "Vorlant.ini" in the program folder.
     std::string SettingsPath() const;
+    // Where the store reports; the windows that work with it report there too.
+    MessageSink &Messages() const { return messages_; }
 
 private:
     MessageSink &messages_;

@@ -1,0 +1,75 @@
+#include "results/csv_export.h"
+
+#include "results/file_io.h"
+#include "results/results_name.h"
+#include "results/test_summary.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace vorlant {
+namespace {
+
+void AppendNumber(std::string &out, std::int64_t value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
+}
+
+} // namespace
+
+std::string CsvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+void AppendCsvLines(std::string &csv, std::string_view fileName, const LogRecords &log)
+{
+    const ResultsNameParts parts = ParseResultsFileName(fileName);
+    // The three fields every line of the file shares.
+    std::string test = CsvField(PersonWithoutCopyNumber(parts.person));
+    test += ',';
+    if (parts.time)
+        test += IsoLocalTime(*parts.time);
+    test += ',';
+    test += CsvField(fileName);
+    test += ',';
+
+    const int count = RecordCount(log);
+    for (int i = 0; i < count; ++i) {
+        csv += test;
+        AppendNumber(csv, i);
+        csv += ',';
+        AppendNumber(csv, log[i].length);
+        csv += log[i].success ? ",1," : ",0,";
+        AppendNumber(csv, log[i].elapsedMs);
+        csv += '\n';
+    }
+}
+
+CsvOfFiles ComposeCsv(const std::string &folder, const std::vector<std::string> &fileNames)
+{
+    CsvOfFiles result;
+    result.csv = kCsvHeader;
+    for (const std::string &name : fileNames) {
+        std::error_code error;
+        const std::optional<LogRecords> log = ReadResultsFile(JoinPath(folder, name), error);
+        if (log)
+            AppendCsvLines(result.csv, name, *log);
+        else
+            result.unreadable.push_back(name);
+    }
+    return result;
+}
+
+} // namespace vorlant

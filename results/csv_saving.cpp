@@ -1,0 +1,60 @@
+#include "results/csv_saving.h"
+
+#include "engine/message_sink.h"
+#include "results/file_io.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include <system_error>
+
+namespace vorlant {
+namespace {
+
+constexpr int kNamedFilesMost = 20;
+
+} // namespace
+
+QString ChooseCsvFile(QWidget *parent, const QString &suggested)
+{
+    QFileDialog dialog(parent, QStringLiteral("Export do CSV"), suggested,
+                       QStringLiteral("CSV (*.csv);;Všechny soubory (*)"));
+    dialog.setObjectName(QStringLiteral("csvSaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString SuggestedCsvPath()
+{
+    return QDir::home().filePath(QStringLiteral("vysledky.csv"));
+}
+
+QString UnreadableFilesMessage(const QString &intro, const QStringList &files)
+{
+    QStringList lines{intro};
+    lines << files.mid(0, kNamedFilesMost);
+    if (files.size() > kNamedFilesMost)
+        lines << QStringLiteral("… (celkem %1)").arg(files.size());
+    return lines.join(u'\n');
+}
+
+bool SaveCsv(QWidget *parent, const SaveFileChooser &choose, MessageSink &messages,
+             const std::string &csv)
+{
+    const QString chosen = choose(parent, SuggestedCsvPath());
+    if (chosen.isEmpty())
+        return false;
+    const std::string path = chosen.toStdString();
+    std::error_code error;
+    if (ReplaceFileAtomically(path, csv, error))
+        return true;
+    messages.Message("Soubor " + path + " nelze uložit: " + error.message());
+    return false;
+}
+
+} // namespace vorlant

@@ -1,0 +1,130 @@
+#include "results/progress_window.h"
+
+#include "engine/message_sink.h"
+#include "results/chart_drawing.h"
+#include "results/chart_printing.h"
+#include "results/csv_saving.h"
+#include "results/progress_chart.h"
+#include "results/progress_reading.h"
+#include "results/results_name.h"
+
+#include "board/window_placement.h"
+#include <QAction>
+#include <QChartView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QToolTip>
+
+namespace vorlant {
+namespace {
+
+constexpr QSize kOuterSize{713, 399};
+// How close the mouse must come to a point for its description to show.
+constexpr double kHoverRadius = 8;
+
+} // namespace
+
+ProgressWindow::ProgressWindow(MessageSink &messages, QWidget *parent)
+    : QMainWindow(parent), messages_(messages), chart_(new ProgressChart),
+      view_(new QChartView(chart_, this)),
+      printerSetup_([this](QPrinter &printer) { return RunPrintDialog(printer); })
+{
+    setObjectName(QStringLiteral("progressWindow"));
+    setWindowTitle(QStringLiteral("Vývoj výsledků"));
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_QuitOnClose, false); // the program ends with the main window only
+    resize(kOuterSize);
+
+    view_->setObjectName(QStringLiteral("progressChart"));
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setMouseTracking(true);
+    view_->viewport()->setMouseTracking(true);
+    view_->viewport()->installEventFilter(this);
+    setCentralWidget(view_); // follows the window's size
+
+    QMenu *actions = menuBar()->addMenu(QStringLiteral("Akce"));
+    QAction *portrait = actions->addAction(QStringLiteral("Tisk na výšku"));
+    portrait->setObjectName(QStringLiteral("printPortrait"));
+    connect(portrait, &QAction::triggered, this, [this] { Print(kPortraitPrintArea); });
+    QAction *landscape = actions->addAction(QStringLiteral("Tisk na šířku"));
+    landscape->setObjectName(QStringLiteral("printLandscape"));
+    connect(landscape, &QAction::triggered, this, [this] { Print(kLandscapePrintArea); });
+    QAction *close = actions->addAction(QStringLiteral("Konec"));
+    close->setObjectName(QStringLiteral("closeProgress"));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+}
+
+ProgressWindow::~ProgressWindow()
+{
+    delete printDialog_; // before the printer it works on
+}
+
+void ProgressWindow::ShowProgress(const QString &folder, const QString &person)
+{
+    if (reading_) // the progress dialog lets events through; one reading at a time
+        return;
+    reading_ = true;
+    const std::optional<PersonTests> read = ReadPersonTests(this, folder, person, dialogAfter_);
+    reading_ = false;
+    if (!read)
+        return;
+    person_ = QString::fromStdString(PersonWithoutCopyNumber(person.toStdString()));
+    setWindowTitle(QStringLiteral("Vývoj výsledků – %1").arg(person_));
+    chart_->Fill(person_, read->tests);
+    ShowInFront(*this, kOuterSize, shownBefore_);
+    if (!read->unreadable.isEmpty())
+        messages_.Message(
+            UnreadableFilesMessage(
+                QStringLiteral("Tyto soubory nelze načíst, ve vývoji výsledků chybí:"),
+                read->unreadable)
+                .toStdString());
+}
+
+bool ProgressWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == view_->viewport() && event->type() == QEvent::MouseMove) {
+        const auto *move = static_cast<QMouseEvent *>(event);
+        ShowPointAt(move->position().toPoint(), move->globalPosition().toPoint());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Shows the description of the point under the mouse, or hides it away from every point.
+void ProgressWindow::ShowPointAt(const QPoint &viewportPosition, const QPoint &globalPosition)
+{
+    const QPointF inChart = chart_->mapFromScene(view_->mapToScene(viewportPosition));
+    const int index = chart_->TestNear(inChart, kHoverRadius);
+    if (index < 0) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(globalPosition, DescribePoint(chart_->Tests()[index]), view_->viewport());
+}
+
+void ProgressWindow::Print(const QRect &area)
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printerSetup_(*printer_))
+        return;
+    const QString error =
+        PrintPage(*printer_, area, windowTitle(), [this](QPainter &painter, const QRectF &target) {
+            auto *chart = new ProgressChart;
+            chart->Fill(person_, chart_->Tests());
+            RenderChart(painter, target, chart);
+        });
+    if (!error.isEmpty())
+        messages_.Error(error.toStdString());
+}
+
+bool ProgressWindow::RunPrintDialog(QPrinter &printer)
+{
+    if (!printDialog_)
+        printDialog_ = new QPrintDialog(&printer, this);
+    return printDialog_->exec() == QDialog::Accepted;
+}
+
+} // namespace vorlant

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "results/chart_window.h"
+
+#include <QMainWindow>
+
+#include <chrono>
+#include <memory>
+
+class QChartView;
+class QPrintDialog;
+class QPrinter;
+
+namespace vorlant {
+
+class MessageSink;
+class ProgressChart;
+
+// The window "Vývoj výsledků – <person>": every test of one person as points over time,
+// printable on one page like the results chart. Created once and reused for each person;
+// closing it only hides it.
+class ProgressWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Files that cannot be read, and print failures, are reported to messages.
+    explicit ProgressWindow(MessageSink &messages, QWidget *parent = nullptr);
+    ~ProgressWindow() override;
+
+    // Reads the results files of person in folder and shows their tests in front. Files that
+    // cannot be read are left out and named in one message afterwards. A reading cancelled
+    // by the user shows nothing and leaves the window as it was.
+    void ShowProgress(const QString &folder, const QString &person);
+
+    // Reading that takes longer than this shows a progress dialog; by default 300 ms.
+    void SetProgressDialogAfter(std::chrono::milliseconds delay) { dialogAfter_ = delay; }
+    // Replaces the printer setup dialog, which runs by default.
+    void SetPrinterSetup(ChartWindow::PrinterSetup setup) { printerSetup_ = std::move(setup); }
+
+    ProgressChart &Chart() const { return *chart_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Print(const QRect &area);
+    bool RunPrintDialog(QPrinter &printer);
+    void ShowPointAt(const QPoint &viewportPosition, const QPoint &globalPosition);
+
+    MessageSink &messages_;
+    ProgressChart *chart_;
+    QChartView *view_;
+    QString person_;
+    std::chrono::milliseconds dialogAfter_{300};
+    bool reading_ = false;
+    std::unique_ptr<QPrinter> printer_; // kept, so the user's printer settings last the run
+    QPrintDialog *printDialog_ = nullptr;
+    ChartWindow::PrinterSetup printerSetup_;
+    bool shownBefore_ = false;
+};
+
+} // namespace vorlant

@@ -1,0 +1,45 @@
+#include "results/test_summary.h"
+
+#include "results/file_io.h"
+#include "results/results_file.h"
+
+#include <algorithm>
+#include <span>
+
+namespace vorlant {
+
+TestSummary SummariseLog(const LogRecords &log)
+{
+    TestSummary summary;
+    summary.attempts = RecordCount(log);
+    if (summary.attempts == 0)
+        return summary;
+    double lengths = 0;
+    int successes = 0;
+    for (int i = 0; i < summary.attempts; ++i) {
+        lengths += log[i].length;
+        if (log[i].success) {
+            ++successes;
+            summary.longestSuccess = std::max(summary.longestSuccess, log[i].length);
+        }
+    }
+    summary.meanLength = lengths / summary.attempts;
+    summary.successPercent = 100.0 * successes / summary.attempts;
+    return summary;
+}
+
+std::optional<LogRecords> ReadResultsFile(const std::string &path, std::error_code &error)
+{
+    const std::optional<std::string> bytes = ReadFileStart(path, kResultsFileBytes, error);
+    if (!bytes)
+        return std::nullopt;
+    if (bytes->size() < kResultsFileBytes) {
+        error = std::make_error_code(std::errc::message_size);
+        return std::nullopt;
+    }
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes->data());
+    return DecodeResults(
+        std::span<const unsigned char, kResultsFileBytes>(data, kResultsFileBytes));
+}
+
+} // namespace vorlant

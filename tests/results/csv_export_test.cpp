@@ -1,0 +1,232 @@
+#include "archive_rig.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTimer>
+
+#include <system_error>
+
+namespace vorlant {
+namespace {
+
+using test::MakeLog;
+
+// Names with commas, quotes, Czech letters, a line break and a copy number.
+const QString kDvorak = QStringLiteral("Dvořák, \"Jiří\" 2024_03_05 09_07.mem");
+const QString kDvorakCopy = QStringLiteral("Dvořák, \"Jiří\" (2) 2024_03_05 09_07.mem");
+const QString kDvorakLines = QStringLiteral("Dvořák Řehoř\nml. 2023_12_31 23_59.mem");
+const QString kDvorakShort = QStringLiteral("Dvořáková Eva 2024_01_01 00_00.mem");
+const QString kAdam = QStringLiteral("Adam Petr 2024_03_04 10_00.mem");
+
+const LogRecords kLogA = MakeLog({{4, true, 1500}, {4, false, 320}, {5, true, 98765}});
+const LogRecords kLogB = MakeLog({{2, false, 0}, {3, true, 1}});
+LogRecords FullLog()
+{
+    LogRecords log{};
+    for (int i = 0; i < kLogRecords; ++i)
+        log[i] = {2 + i % 9, i % 4 != 0, 1000LL * i};
+    return log;
+}
+
+// Sets an environment variable for its lifetime.
+class EnvironmentVariable
+{
+public:
+    EnvironmentVariable(const char *name, const QString &value)
+        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
+    {
+        qputenv(name, value.toUtf8());
+    }
+    ~EnvironmentVariable()
+    {
+        if (wasSet_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char *name_;
+    bool wasSet_;
+    QByteArray old_;
+};
+
+class CsvExportTest : public test::ArchiveRig
+{
+protected:
+    void SetUp() override
+    {
+        window.SetSaveFileChooser([this](QWidget *, const QString &suggested) {
+            suggestions << suggested;
+            return target;
+        });
+        chart.SetSaveFileChooser([this](QWidget *, const QString &suggested) {
+            suggestions << suggested;
+            return target;
+        });
+    }
+    // What Python's csv module finds wrong in the CSV at path, compared with the results
+    // files (names in the root folder, "=name" for a log without a file name); empty if
+    // nothing.
+    QString PythonCheck(const QString &path, const QStringList &files)
+    {
+        QProcess python;
+        python.start(VORLANT_PYTHON, QStringList{VORLANT_CSV_CHECK, path, root.path()} + files);
+        if (!python.waitForFinished(60000))
+            return "python did not finish";
+        const QString output =
+            QString::fromUtf8(python.readAllStandardOutput() + python.readAllStandardError());
+        return python.exitCode() == 0 ? output : output + " (failed)";
+    }
+    void TriggerChartExport() { chart.findChild<QAction *>("exportCsv")->trigger(); }
+
+    QString target = Path("export/vysledky.csv");
+    QStringList suggestions;
+};
+
+TEST_F(CsvExportTest, TheArchiveExportsTheFilesItShowsAsAnIndependentReaderReadsThem)
+{
+    ASSERT_TRUE(QDir(root.path()).mkdir("export"));
+    WriteResults(kDvorak, kLogA);
+    WriteResults(kDvorakCopy, kLogB);
+    WriteResults(kDvorakLines, FullLog());
+    WriteBytes(kDvorakShort, std::string(100, '\1'));
+    WriteResults(kAdam, kLogA);
+    ShowArchive();
+    // The filter leaves Adam's file out of the list and the export.
+    QLineEdit &filter = *window.findChild<QComboBox *>("CB1")->lineEdit();
+    filter.clear();
+    QTest::keyClicks(&filter, "Dvo");
+    const QStringList shown = Column(2);
+    ASSERT_EQ(shown.size(), 4);
+    ASSERT_FALSE(shown.contains(kAdam));
+
+    ClickFileMenu("Export do CSV…");
+
+    EXPECT_EQ(suggestions, QStringList{QDir::homePath() + "/vysledky.csv"});
+    QStringList readable = shown;
+    readable.removeOne(kDvorakShort);
+    EXPECT_EQ(PythonCheck(target, readable), "");
+    EXPECT_EQ(sink.messages,
+              std::vector<std::string>{"Tyto soubory nelze načíst, v exportu chybí:\n" +
+                                       kDvorakShort.toStdString()});
+    // Saved like a results file: no temporary file is left beside it.
+    EXPECT_EQ(QDir(Path("export")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"vysledky.csv"});
+}
+
+TEST_F(CsvExportTest, TheChartExportsTheLogItShows)
+{
+    WriteResults(kDvorakCopy, kLogA);
+    WriteBytes(kDvorakShort, "short");
+    ShowArchive();
+    const auto doubleClick = [this](const QString &file) {
+        const QPoint cell = SG1().visualRect(SG1().model()->index(RowOf(file), 0)).center();
+        QTest::mouseClick(SG1().viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(SG1().viewport(), Qt::LeftButton, {}, cell);
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+    };
+    doubleClick(kDvorakCopy);
+    ASSERT_TRUE(chart.isVisible());
+
+    target = Path("opened.csv");
+    TriggerChartExport();
+    EXPECT_EQ(PythonCheck(target, {kDvorakCopy}), "");
+
+    // A file that cannot be opened leaves the chart, and its file, as they were.
+    doubleClick(kDvorakShort);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    sink.messages.clear();
+    TriggerChartExport();
+    EXPECT_EQ(PythonCheck(target, {kDvorakCopy}), "");
+
+    // The current test's log comes without a file: person, time and file stay empty.
+    chart.ShowResultsChart(FullLog());
+    WriteResults("current.log", FullLog());
+    target = Path("current.csv");
+    TriggerChartExport();
+    EXPECT_EQ(PythonCheck(target, {"=current.log"}), "");
+
+    // An existing file is replaced whole.
+    chart.ShowResultsChart(kLogB);
+    WriteResults("b.log", kLogB);
+    TriggerChartExport();
+    EXPECT_EQ(PythonCheck(target, {"=b.log"}), "");
+    EXPECT_EQ(suggestions.size(), 4);
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(CsvExportTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndReason)
+{
+    WriteResults(kAdam, kLogA);
+    WriteBytes("plain", "x");
+    ASSERT_TRUE(QDir(root.path()).mkdir("folder.csv"));
+    ShowArchive();
+    const struct
+    {
+        QString path;
+        std::errc why;
+    } cases[] = {{Path("plain/out.csv"), std::errc::not_a_directory},
+                 {Path("folder.csv"), std::errc::is_a_directory},
+                 {Path("missing/out.csv"), std::errc::no_such_file_or_directory}};
+    for (const auto &c : cases) {
+        sink.messages.clear();
+        target = c.path;
+        ClickFileMenu("Export do CSV…");
+        TriggerChartExport();
+        const std::string message = "Soubor " + c.path.toStdString() +
+                                    " nelze uložit: " + std::make_error_code(c.why).message();
+        EXPECT_EQ(sink.messages, (std::vector<std::string>{message, message}));
+    }
+    EXPECT_TRUE(QDir(Path("folder.csv")).isEmpty());
+
+    // A cancelled dialog writes nothing and says nothing.
+    sink.messages.clear();
+    target.clear();
+    ClickFileMenu("Export do CSV…");
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(CsvExportTest, TheSaveDialogSuggestsTheHomeFolderAndAsksBeforeReplacing)
+{
+    // The dialog reads the home folder and keeps its state below it: a home of our own.
+    QTemporaryDir home;
+    const EnvironmentVariable homeVariable("HOME", home.path());
+    const EnvironmentVariable configVariable("XDG_CONFIG_HOME", home.filePath(".config"));
+    WriteResults(kAdam, kLogA);
+    WriteBytes("existing.csv", "old");
+    ShowArchive();
+    window.SetSaveFileChooser(ChooseCsvFile);
+    QString suggested;
+    bool asked = false;
+    // The dialogs run modally; the timer answers them as a user would.
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            asked = box->text().contains("existing.csv");
+            box->button(QMessageBox::Yes)->click();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            if (suggested.isEmpty())
+                suggested = dialog->selectedFiles().value(0);
+            dialog->selectFile(Path("existing.csv"));
+            // Later, so that this timer is free to answer the question that follows.
+            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+        }
+    });
+    user.start(10);
+
+    ClickFileMenu("Export do CSV…");
+
+    EXPECT_EQ(suggested, home.filePath("vysledky.csv"));
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(PythonCheck(Path("existing.csv"), {kAdam}), "");
+}
+
+} // namespace
+} // namespace vorlant

@@ -1,0 +1,194 @@
+#include "results/csv_export.h"
+#include "results/file_io.h"
+#include "results/results_file.h"
+#include "results/results_name.h"
+#include "results/test_summary.h"
+#include "store_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace vorlant {
+namespace {
+
+LogRecords MakeLog(std::initializer_list<AttemptRecord> attempts)
+{
+    LogRecords log{};
+    std::size_t i = 0;
+    for (const AttemptRecord &attempt : attempts)
+        log[i++] = attempt;
+    return log;
+}
+
+TEST(ResultsFileNameParts, PersonAndTimeAsTheArchiveListSplitsThem)
+{
+    const struct
+    {
+        std::string fileName, person;
+        std::optional<LocalTime> time;
+    } cases[] = {
+        {"Novák Jan 2024_03_05 09_07.mem", "Novák Jan", LocalTime{2024, 3, 5, 9, 7}},
+        {"Novák Jan (2) 2024_03_05 09_07.mem", "Novák Jan (2)", LocalTime{2024, 3, 5, 9, 7}},
+        {" 2024_12_31 23_59.mem", "", LocalTime{2024, 12, 31, 23, 59}},
+        {"Ťa, \"ř\" 2024_02_29 00_00.mem", "Ťa, \"ř\"", LocalTime{2024, 2, 29, 0, 0}},
+        // Not a real date or time: the person stays, the time is not there.
+        {"X 2023_02_29 10_00.mem", "X", std::nullopt},
+        {"X 2024_13_01 10_00.mem", "X", std::nullopt},
+        {"X 2024_04_31 10_00.mem", "X", std::nullopt},
+        {"X 2024_01_01 24_00.mem", "X", std::nullopt},
+        {"X 2024_01_01 10_60.mem", "X", std::nullopt},
+        {"X 2024_01_0a 10_00.mem", "X", std::nullopt},
+        {"X_2024_01_01 10_00.mem", "X", std::nullopt},
+        // Too short: no person, as in the list; characters, not bytes, are counted.
+        {"x.mem", "", std::nullopt},
+        {"Žížala 2024_01_01 10_00.mem", "Žížala", LocalTime{2024, 1, 1, 10, 0}},
+        {"ab 2024_01_01 1ž_00.mem", "ab", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.fileName);
+        const ResultsNameParts parts = ParseResultsFileName(c.fileName);
+        EXPECT_EQ(parts.person, c.person);
+        ASSERT_EQ(parts.time.has_value(), c.time.has_value());
+        if (c.time) {
+            EXPECT_EQ(IsoLocalTime(*parts.time), IsoLocalTime(*c.time));
+        }
+    }
+    EXPECT_EQ(IsoLocalTime({2024, 3, 5, 9, 7}), "2024-03-05T09:07");
+}
+
+TEST(ResultsFileNameParts, ACopyNumberBelongsToTheSamePerson)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Novák Jan (2)", "Novák Jan"},
+        {"Novák Jan (12)", "Novák Jan"},
+        {"Novák Jan", "Novák Jan"},
+        {"Novák Jan ()", "Novák Jan ()"},
+        {"Novák Jan(2)", "Novák Jan(2)"},
+        {"Novák Jan (x)", "Novák Jan (x)"},
+        {" (3)", ""},
+        {"(3)", "(3)"},
+        {"A (2) (3)", "A (2)"},
+    };
+    for (const auto &[person, without] : cases)
+        EXPECT_EQ(PersonWithoutCopyNumber(person), without) << person;
+    EXPECT_TRUE(IsSamePerson("Novák Jan (2)", "Novák Jan"));
+    EXPECT_TRUE(IsSamePerson("Novák Jan (2)", "Novák Jan (3)"));
+    EXPECT_FALSE(IsSamePerson("Novák Jan", "Nováková Jana"));
+    EXPECT_FALSE(IsSamePerson("Novák", "Novák Jan"));
+}
+
+TEST(TestSummary, TheThreeValuesOfALogUpToItsFirstEmptyRecord)
+{
+    const struct
+    {
+        const char *name;
+        LogRecords log;
+        TestSummary summary;
+    } cases[] = {
+        {"no attempts", LogRecords{}, {0, 0, 0, 0}},
+        {"mixed",
+         MakeLog({{4, true, 1}, {4, true, 1}, {4, false, 1}, {5, true, 1}, {5, false, 1}}),
+         {5, 5, 4.4, 60}},
+        {"longest success is not the longest attempt",
+         MakeLog({{3, true, 1}, {6, false, 1}, {4, true, 1}}),
+         {3, 4, 13.0 / 3, 200.0 / 3}},
+        {"no success", MakeLog({{2, false, 1}, {2, false, 1}}), {2, 0, 2, 0}},
+        {"records after the end do not count",
+         MakeLog({{2, true, 1}, {0, false, 0}, {9, true, 1}}),
+         {1, 2, 2, 100}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const TestSummary got = SummariseLog(c.log);
+        EXPECT_EQ(got.attempts, c.summary.attempts);
+        EXPECT_EQ(got.longestSuccess, c.summary.longestSuccess);
+        EXPECT_DOUBLE_EQ(got.meanLength, c.summary.meanLength);
+        EXPECT_DOUBLE_EQ(got.successPercent, c.summary.successPercent);
+    }
+}
+
+TEST(CsvField, QuotesOnlyWhatMustBeQuotedAndDoublesQuotes)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Novák Jan", "Novák Jan"}, {"", ""},
+        {"a,b", "\"a,b\""},         {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"\"", "\"\"\"\""},         {"two\nlines", "\"two\nlines\""},
+        {"cr\r", "\"cr\r\""},       {"a;b 'c'", "a;b 'c'"},
+    };
+    for (const auto &[text, field] : cases)
+        EXPECT_EQ(CsvField(text), field) << text;
+}
+
+TEST(CsvLines, OneLinePerAttemptNumberedLikeTheChartsBars)
+{
+    std::string csv(kCsvHeader);
+    AppendCsvLines(csv, "Dvořák, \"Jiří\" (2) 2024_03_05 09_07.mem",
+                   MakeLog({{4, true, 1500}, {5, false, 12}, {0, true, 7}, {6, true, 1}}));
+    AppendCsvLines(csv, "", MakeLog({{3, false, 900}}));
+    EXPECT_EQ(csv, "osoba,cas_testu,soubor,pokus,delka,uspech,cas_ms\n"
+                   "\"Dvořák, \"\"Jiří\"\"\",2024-03-05T09:07,"
+                   "\"Dvořák, \"\"Jiří\"\" (2) 2024_03_05 09_07.mem\",0,4,1,1500\n"
+                   "\"Dvořák, \"\"Jiří\"\"\",2024-03-05T09:07,"
+                   "\"Dvořák, \"\"Jiří\"\" (2) 2024_03_05 09_07.mem\",1,5,0,12\n"
+                   ",,,0,3,0,900\n");
+}
+
+class ResultsReading : public test::TemporaryFolderTest
+{};
+
+TEST_F(ResultsReading, ReadsTheFirstBlockAndRefusesWhatIsNoResultsFile)
+{
+    const LogRecords log = MakeLog({{4, true, 1500}, {5, false, 12}});
+    const ResultsBlock block = EncodeResults(log);
+    const std::string bytes(reinterpret_cast<const char *>(block.data()), block.size());
+    WriteBytes(root / "whole.mem", bytes);
+    WriteBytes(root / "longer.mem", bytes + "more");
+    WriteBytes(root / "short.mem", bytes.substr(1));
+    std::filesystem::create_directory(root / "folder.mem");
+
+    std::error_code error;
+    EXPECT_EQ(ReadResultsFile(root / "whole.mem", error), log);
+    EXPECT_FALSE(error);
+    EXPECT_EQ(ReadResultsFile(root / "longer.mem", error), log);
+    for (const char *name : {"short.mem", "folder.mem", "missing.mem"}) {
+        EXPECT_EQ(ReadResultsFile(root / name, error), std::nullopt) << name;
+        EXPECT_TRUE(error) << name;
+    }
+
+    // Files that cannot be read add no line and are named; the others keep their order.
+    const CsvOfFiles csv = ComposeCsv(root, {"longer.mem", "short.mem", "whole.mem"});
+    EXPECT_EQ(csv.unreadable, std::vector<std::string>{"short.mem"});
+    EXPECT_EQ(csv.csv, std::string(kCsvHeader) +
+                           ",,longer.mem,0,4,1,1500\n,,longer.mem,1,5,0,12\n" +
+                           ",,whole.mem,0,4,1,1500\n,,whole.mem,1,5,0,12\n");
+}
+
+TEST_F(ResultsReading, AFailedReplaceSaysWhyAndLeavesNothingBehind)
+{
+    WriteBytes(root / "file", "x");
+    std::filesystem::create_directory(root / "folder");
+    const struct
+    {
+        std::string path;
+        std::errc why;
+    } cases[] = {{root / "file" / "out.csv", std::errc::not_a_directory},
+                 {root / "folder", std::errc::is_a_directory},
+                 {root / "missing" / "out.csv", std::errc::no_such_file_or_directory}};
+    for (const auto &c : cases) {
+        std::error_code error;
+        EXPECT_FALSE(ReplaceFileAtomically(c.path, "data", error)) << c.path;
+        EXPECT_EQ(error, std::make_error_code(c.why)) << c.path;
+    }
+    EXPECT_EQ(Entries(root), (std::set<std::string>{"file", "folder"}));
+    EXPECT_TRUE(Entries(root / "folder").empty());
+
+    std::error_code error;
+    EXPECT_TRUE(ReplaceFileAtomically(root / "out.csv", "data", error));
+    EXPECT_FALSE(error);
+    EXPECT_EQ(ReadBytes(root / "out.csv"), "data");
+}
+
+} // namespace
+} // namespace vorlant

@@ -1,0 +1,275 @@
+#include "archive_rig.h"
+#include "results/progress_chart.h"
+#include "results/progress_window.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDateTimeAxis>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolTip>
+#include <QValueAxis>
+
+namespace vorlant {
+namespace {
+
+using test::MakeLog;
+using Value = ProgressChart::Value;
+
+const QString kJanMarch1 = QStringLiteral("Novák Jan 2024_03_01 08_00.mem");
+const QString kJanMarch5 = QStringLiteral("Novák Jan 2024_03_05 09_07.mem");
+const QString kJanMarch5Copy = QStringLiteral("Novák Jan (2) 2024_03_05 09_07.mem");
+const QString kJanaMarch2 = QStringLiteral("Nováková Jana 2024_03_02 10_00.mem");
+const QString kJanShort = QStringLiteral("Novák Jan 2024_03_06 10_00.mem");
+const QString kJanNoDate = QStringLiteral("Novák Jan 2024_02_30 10_00.mem");
+const QString kJanEmpty = QStringLiteral("Novák Jan 2024_03_07 10_00.mem");
+
+// Lengths 4 4 4 5 5, outcomes S S F S F: longest success 5, mean 4.4, 60 %.
+const LogRecords kMarch1 =
+    MakeLog({{4, true, 900}, {4, true, 800}, {4, false, 700}, {5, true, 1200}, {5, false, 1500}});
+// Lengths 6 7, outcomes F F: longest success 0, mean 6.5, 0 %.
+const LogRecords kMarch5 = MakeLog({{6, false, 2000}, {7, false, 2100}});
+// Length 3, outcome S: 3, 3, 100 %.
+const LogRecords kMarch5Copy = MakeLog({{3, true, 500}});
+
+double X(int year, int month, int day, int hour, int minute)
+{
+    return double(QDateTime(QDate(year, month, day), QTime(hour, minute)).toMSecsSinceEpoch());
+}
+
+class ProgressWindowTest : public test::ArchiveRig
+{
+protected:
+    void WriteFiles()
+    {
+        WriteResults(kJanMarch1, kMarch1);
+        WriteResults(kJanMarch5, kMarch5);
+        WriteResults(kJanMarch5Copy, kMarch5Copy);
+        WriteResults(kJanaMarch2, kMarch1);
+        WriteBytes(kJanShort, std::string(16015, '\1'));
+        WriteResults(kJanNoDate, kMarch1);
+        WriteResults(kJanEmpty, LogRecords{});
+    }
+    // Right-clicks the row and picks "Vývoj výsledků" from the list's context menu.
+    void ProgressFromContextMenu(int row)
+    {
+        const QPoint centre = SG1().visualRect(SG1().model()->index(row, 1)).center();
+        QTest::mousePress(SG1().viewport(), Qt::RightButton, {}, centre);
+        QTest::mouseRelease(SG1().viewport(), Qt::RightButton, {}, centre);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, centre,
+                                SG1().viewport()->mapToGlobal(centre));
+        QApplication::sendEvent(SG1().viewport(), &event);
+        QMenu &popup = *window.findChild<QMenu *>("PopupMenu1");
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&popup));
+        QAction *item = popup.actions().value(1);
+        ASSERT_NE(item, nullptr);
+        QTest::mouseClick(&popup, Qt::LeftButton, {}, popup.actionGeometry(item).center());
+    }
+    ProgressWindow *Progress() { return window.findChild<ProgressWindow *>(); }
+    QList<QPointF> Points(Value value) { return Progress()->Chart().Series(value).points(); }
+    QChartView &View() { return *Progress()->findChild<QChartView *>(); }
+    // Where a point of the chart lies in the chart view's viewport.
+    QPoint ViewportPositionOf(int index, Value value)
+    {
+        ProgressChart &chart = Progress()->Chart();
+        return View().mapFromScene(chart.mapToScene(chart.PositionOf(index, value)));
+    }
+};
+
+TEST_F(ProgressWindowTest, TheMenusOfferProgressAndExportBetweenOpenAndClose)
+{
+    EXPECT_EQ(Texts(*window.findChild<QMenu *>("Soubor1")),
+              (QStringList{"Otevřít", "Vývoj výsledků", "Export do CSV…", "Konec"}));
+    EXPECT_EQ(Texts(*window.findChild<QMenu *>("PopupMenu1")),
+              (QStringList{"Vytvoření nové složky", "Vývoj výsledků"}));
+}
+
+TEST_F(ProgressWindowTest, WithoutARowOfAPersonThereIsOnlyAMessage)
+{
+    WriteResults("x.mem", kMarch1); // listed, but without a person
+    ShowArchive();
+    ASSERT_EQ(Column(2), QStringList{"x.mem"});
+
+    ClickFileMenu("Vývoj výsledků"); // no current row
+    ClickRow(0);
+    ClickFileMenu("Vývoj výsledků"); // a row without a person
+
+    EXPECT_EQ(sink.messages,
+              (std::vector<std::string>{"Vyberte řádek s osobou.", "Vyberte řádek s osobou."}));
+    EXPECT_TRUE(!Progress() || !Progress()->isVisible());
+}
+
+TEST_F(ProgressWindowTest, EveryTestOfThePersonAndItsCopiesIsAPointAndUnreadableFilesOneMessage)
+{
+    WriteFiles();
+    ShowArchive();
+    ProgressFromContextMenu(RowOf(kJanMarch5Copy));
+
+    ASSERT_NE(Progress(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Progress()));
+    EXPECT_EQ(Progress()->windowTitle(), "Vývoj výsledků – Novák Jan");
+    // In time order; the copy saved in the same minute comes by its name.
+    std::vector<QString> files;
+    for (const ProgressPoint &test : Progress()->Chart().Tests())
+        files.push_back(test.fileName);
+    EXPECT_EQ(files, (std::vector<QString>{kJanMarch1, kJanMarch5Copy, kJanMarch5}));
+    const double march1 = X(2024, 3, 1, 8, 0), march5 = X(2024, 3, 5, 9, 7);
+    EXPECT_EQ(Points(Value::Longest), (QList<QPointF>{{march1, 5}, {march5, 3}, {march5, 0}}));
+    EXPECT_EQ(Points(Value::Mean), (QList<QPointF>{{march1, 4.4}, {march5, 3}, {march5, 6.5}}));
+    EXPECT_EQ(Points(Value::SuccessPercent),
+              (QList<QPointF>{{march1, 60}, {march5, 100}, {march5, 0}}));
+
+    // The three series are named in the legend; success has the right axis of 0 to 100 %.
+    ProgressChart &chart = Progress()->Chart();
+    QStringList names;
+    for (const QLegendMarker *marker : chart.legend()->markers())
+        names << marker->label();
+    EXPECT_EQ(names, (QStringList{"Nejdelší zopakovaná řada", "Průměrná délka", "Úspěšnost %"}));
+    EXPECT_TRUE(chart.legend()->isVisible());
+    EXPECT_EQ(chart.Series(Value::SuccessPercent).attachedAxes().value(1), &chart.PercentAxis());
+    EXPECT_EQ(chart.PercentAxis().alignment(), Qt::AlignRight);
+    EXPECT_EQ(chart.PercentAxis().max(), 100);
+    EXPECT_EQ(chart.LengthAxis().min(), 0);
+    EXPECT_GE(chart.LengthAxis().max(), 6.5);
+    EXPECT_LT(chart.TimeAxis().min().toMSecsSinceEpoch(), march1);
+    EXPECT_GT(chart.TimeAxis().max().toMSecsSinceEpoch(), march5);
+    EXPECT_EQ(chart.TimeAxis().format(), "d. M. yyyy");
+
+    // The short file and the one without a real date are named in one message; the empty
+    // test and the other person's file are simply not there.
+    ASSERT_EQ(sink.messages.size(), 1u);
+    QStringList lines = QString::fromStdString(sink.messages[0]).split('\n');
+    EXPECT_EQ(lines.takeFirst(), "Tyto soubory nelze načíst, ve vývoji výsledků chybí:");
+    lines.sort();
+    EXPECT_EQ(lines, (QStringList{kJanNoDate, kJanShort}));
+
+    // The person of a plain row is the same person; the filter does not narrow the tests.
+    window.findChild<QComboBox *>("CB1")->setEditText("Novák Jan 2024_03_05");
+    window.FillArchiveList();
+    ASSERT_EQ(Column(2), QStringList{kJanMarch5});
+    ClickRow(0);
+    ClickFileMenu("Vývoj výsledků");
+    EXPECT_EQ(Progress()->Chart().Tests().size(), 3u);
+    EXPECT_EQ(sink.messages.size(), 2u);
+}
+
+TEST_F(ProgressWindowTest, HoveringAPointShowsItsFileAndValues)
+{
+    WriteResults(kJanMarch1, kMarch1);
+    WriteResults(QStringLiteral("Novák Jan 2024_04_10 14_30.mem"), kMarch5);
+    ShowArchive();
+    ClickRow(0);
+    ClickFileMenu("Vývoj výsledků");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Progress()));
+
+    QTest::mouseMove(View().viewport(), ViewportPositionOf(0, Value::Mean));
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), kJanMarch1 + "\nNejdelší zopakovaná řada: 5\nPrůměrná délka: 4,4"
+                                             "\nÚspěšnost %: 60,0");
+    QTest::mouseMove(View().viewport(), ViewportPositionOf(1, Value::SuccessPercent));
+    EXPECT_TRUE(QToolTip::text().startsWith("Novák Jan 2024_04_10 14_30.mem\n"))
+        << QToolTip::text().toStdString();
+
+    // Away from every point the text goes.
+    const QPoint between =
+        (ViewportPositionOf(0, Value::SuccessPercent) + ViewportPositionOf(1, Value::Longest)) / 2;
+    QTest::mouseMove(View().viewport(), between);
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+TEST_F(ProgressWindowTest, PrintsOnePageInEitherAreaAndReportsAFailureLikeTheChart)
+{
+    WriteResults(kJanMarch1, kMarch1);
+    ShowArchive();
+    ClickRow(0);
+    ClickFileMenu("Vývoj výsledků");
+    ProgressWindow &progress = *Progress();
+    const auto print = [&](const char *item, const QString &file, bool confirm = true) {
+        progress.SetPrinterSetup([=](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            return confirm;
+        });
+        progress.findChild<QAction *>(item)->trigger();
+    };
+    QStringList items;
+    for (const QAction *action : progress.menuBar()->actions().value(0)->menu()->actions())
+        items << action->text();
+    EXPECT_EQ(items, (QStringList{"Tisk na výšku", "Tisk na šířku", "Konec"}));
+
+    for (const char *item : {"printPortrait", "printLandscape"}) {
+        print(item, Path("cancelled.pdf"), false);
+        EXPECT_FALSE(QFile::exists(Path("cancelled.pdf"))) << item;
+        print(item, Path(item));
+        QFile pdf(Path(item));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << item;
+        const QByteArray content = pdf.readAll();
+        EXPECT_GT(content.size(), 3000) << item << ": the chart is drawn";
+        EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1) << item;
+    }
+    EXPECT_TRUE(sink.errors.empty());
+
+    ASSERT_TRUE(QFile(Path("plain")).open(QIODevice::WriteOnly));
+    print("printLandscape", Path("plain/progress.pdf"));
+    EXPECT_EQ(sink.errors, std::vector<std::string>{"Tisk se nepodařil: soubor „" +
+                                                    Path("plain/progress.pdf").toStdString() +
+                                                    "“ nelze vytvořit"});
+    EXPECT_TRUE(progress.isVisible());
+
+    // The window's chart follows its size.
+    progress.resize(1000, 700);
+    QTRY_COMPARE(View().size(), progress.centralWidget()->size());
+    QTRY_VERIFY(progress.Chart().plotArea().width() > 800);
+}
+
+TEST_F(ProgressWindowTest, ALongReadingShowsADialogThatCancelsItWhileTheProgramAnswers)
+{
+    for (int day = 1; day <= 28; ++day)
+        WriteResults(QStringLiteral("Novák Jan 2024_02_%1 10_00.mem").arg(day, 2, 10, QChar('0')),
+                     kMarch1);
+    ShowArchive();
+    ClickRow(0);
+    window.Progress().SetProgressDialogAfter(std::chrono::milliseconds(0)); // every reading is long
+
+    // Let it run through once: the dialog comes and goes, the window shows the tests.
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(0);
+    bool dialogSeen = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        dialogSeen |= window.Progress().findChild<QProgressDialog *>("progressReading") != nullptr;
+    });
+    watcher.start(0);
+    ClickFileMenu("Vývoj výsledků");
+    EXPECT_TRUE(dialogSeen);
+    EXPECT_GT(ticks, 0) << "the program's timers ran during the reading";
+    EXPECT_EQ(window.Progress().Chart().Tests().size(), 28u);
+    EXPECT_EQ(window.Progress().findChild<QProgressDialog *>("progressReading"), nullptr);
+    window.Progress().hide();
+    watcher.stop();
+
+    // Cancelled: the window stays hidden and as it was, and nothing is reported.
+    WriteResults(QStringLiteral("Novák Jan 2024_02_29 10_00.mem"), kMarch1);
+    QTimer canceller;
+    QObject::connect(&canceller, &QTimer::timeout, [&] {
+        if (auto *dialog = window.Progress().findChild<QProgressDialog *>("progressReading")) {
+            QPushButton *cancel = dialog->findChild<QPushButton *>();
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        }
+    });
+    canceller.start(0);
+    ClickFileMenu("Vývoj výsledků");
+    EXPECT_FALSE(window.Progress().isVisible());
+    EXPECT_EQ(window.Progress().Chart().Tests().size(), 28u);
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+} // namespace
+} // namespace vorlant
