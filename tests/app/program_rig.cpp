@@ -13,14 +13,18 @@
 
 namespace vorlant::testing {
 
-ProgramRig::ProgramRig(const Prepare &prepare) : previousFolder_(QDir::currentPath())
+ProgramRig::ProgramRig(const Prepare &prepare, const QString &programSubfolder)
+    : previousFolder_(QDir::currentPath()),
+      programFolder_(programSubfolder.isEmpty() ? programDir_.path()
+                                                : programDir_.filePath(programSubfolder))
 {
     EXPECT_TRUE(current_.isValid() && programDir_.isValid());
+    EXPECT_TRUE(QDir().mkpath(programFolder_));
     EXPECT_TRUE(QDir::setCurrent(current_.path()));
     if (prepare)
-        prepare(current_.path(), programDir_.path());
+        prepare(current_.path(), programFolder_);
     MainWindowOptions options;
-    options.programFolder = programDir_.path() + u'/';
+    options.programFolder = programFolder_ + u'/';
     options.clock = [this] { return now; };
     options.seed = 20240305;
     options.localClock = [] { return LocalTime{2024, 3, 5, 9, 7}; };

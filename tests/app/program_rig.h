@@ -29,7 +29,9 @@ public:
     // Runs in the fresh current and program folders before the program starts.
     using Prepare = std::function<void(const QString &current, const QString &program)>;
 
-    explicit ProgramRig(const Prepare &prepare = {});
+    // programSubfolder places the executable's folder below the rig's program folder, as
+    // "usr/bin" of an installed tree.
+    explicit ProgramRig(const Prepare &prepare = {}, const QString &programSubfolder = {});
     ~ProgramRig();
 
     std::int64_t now = 0; // the fake clock, in milliseconds
@@ -38,8 +40,8 @@ public:
     MainWindow &main() const { return program_->Main(); }
     Program &program() const { return *program_; }
     QString currentFolder() const { return current_.path(); }
-    QString programFolder() const { return programDir_.path(); }
-    QString dataFolder() const { return programDir_.path() + QStringLiteral("/data"); }
+    QString programFolder() const { return programFolder_; }
+    QString dataFolder() const { return programFolder_ + QStringLiteral("/data"); }
     QPushButton *button(const char *name) const { return Find<QPushButton>(main(), name); }
     QLabel *label(const char *name) const { return Find<QLabel>(main(), name); }
     QTimer *timer(const char *name) const { return Find<QTimer>(main(), name); }
@@ -61,6 +63,7 @@ private:
     QString previousFolder_;
     QTemporaryDir current_;
     QTemporaryDir programDir_;
+    QString programFolder_;
     std::unique_ptr<Program> program_;
 };
 
