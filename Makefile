@@ -1,5 +1,7 @@
 # Everyday commands. `make run` builds and starts the program, `make test` builds and runs
 # every test, `make sanitize` runs them under ASan and UBSan, `make bench` runs the benchmarks.
+# `make deb` builds the Debian package, `make package-check` validates it, `make screenshots`
+# draws the README's pictures from the running program.
 BUILD       ?= build
 SAN_BUILD   ?= build-sanitize
 FUZZ_BUILD  ?= build-fuzz
@@ -8,7 +10,8 @@ CMAKE_FLAGS ?=
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps configure build run test sanitize bench fuzz format clean
+.PHONY: all deps configure build run test sanitize bench fuzz format clean deb package-check \
+        screenshots
 
 all: build
 
@@ -27,6 +30,21 @@ run: configure
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error
+
+# build/vorlant_<version>_<arch>.deb
+deb: configure
+	cmake --build $(BUILD) -j$(JOBS) --target vorlant package_files
+	rm -f $(BUILD)/vorlant_*.deb
+	cd $(BUILD) && cpack -G DEB
+
+package-check: deb
+	bash packaging/check-package.sh $(BUILD)
+
+# docs/*.png, drawn by the program's own windows on a virtual screen.
+screenshots: configure
+	cmake --build $(BUILD) -j$(JOBS) --target vorlant_screenshots
+	env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24" \
+	    $(BUILD)/tests/vorlant_screenshots $(CURDIR)/docs
 
 # Any sanitizer report aborts the test that caused it, so the run fails.
 sanitize: deps

@@ -34,7 +34,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     AddText(*this, 16, 8, QStringLiteral("Autor:"), false);
     AddText(*this, 72, 8, QStringLiteral("Tým Vorlant"), true);
     AddText(*this, 16, 32, QStringLiteral("Verze:"), false);
-    AddText(*this, 72, 32, QStringLiteral("1.5.0 - 18. 07. 2021"), true);
+    AddText(*this, 72, 32, QStringLiteral(VORLANT_VERSION_TEXT), true);
     AddText(*this, 16, 56, QStringLiteral("Kontakt:"), false);
     // The program has no public address; its README travels with the source code.
     AddText(*this, 72, 56, QStringLiteral("README.md u zdrojů"), true);

@@ -14,10 +14,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <chrono>
@@ -39,8 +39,7 @@ QString ProgramFolderOf(const MainWindowOptions &options)
 // directory is.
 QString UnsavedResultsFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/neulozene");
+    return UserDataFolder() + QStringLiteral("/neulozene");
 }
 
 std::uint32_t SeedFromSteadyClock()
@@ -69,11 +68,13 @@ QTimer *MakeTimer(QObject *parent, const char *name, int intervalMs)
 MainWindow::MainWindow(MessageSink &messages, ChartWindow &chart, MainWindowOptions options)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      messages_(messages),
+      messages_(messages), locations_(ChooseStorageLocations(ProgramFolderOf(options))),
       controller_(*this, options.clock ? options.clock : MonotonicClock(&SteadyClockMs), random_),
       store_(messages, options.localClock ? options.localClock : LocalClock(&CurrentLocalTime),
-             ProgramFolderOf(options).toStdString()),
-      client_(new QWidget(this)), _start(MakeButton(client_, "_start", QStringLiteral("Start"), 8)),
+             locations_.settingsFolder.toStdString(),
+             locations_.defaultDataDirectory.toStdString()),
+      pictureFolder_(locations_.pictureParent), client_(new QWidget(this)),
+      _start(MakeButton(client_, "_start", QStringLiteral("Start"), 8)),
       _pause(MakeButton(client_, "_Pause", QStringLiteral("Pause"), 88)),
       _konec(MakeButton(client_, "_Konec", QStringLiteral("Konec"), 168)),
       p2(new CountersPanel(client_)), T1(MakeTimer(this, "T1", kDefaultSpeedIntervalMs)),
@@ -127,6 +128,7 @@ void MainWindow::FormCreate(const MainWindowOptions &options)
     // The picture list (pictures_) exists from here on; then the archive window, hidden.
     StartUpStep([&] { archive_ = std::make_unique<ArchiveWindow>(store_, chart_, this); });
     StartUpStep([&] { programFolder_ = ProgramFolderOf(options).toStdString(); });
+    StartUpStep([&] { MakeStorageFolders(locations_); });
     StartUpStep([&] {
         store_.ReadSettings();
         if (archive_)
@@ -138,7 +140,10 @@ void MainWindow::FormCreate(const MainWindowOptions &options)
     });
     StartUpStep([&] { pictureFolder_.unpack(messages_); });
     StartUpStep([&] { sounds_ = new SoundPlayer(this); });
-    StartUpStep([&] { pictures_.build(QString::fromLatin1(PictureFolder::kName)); });
+    StartUpStep([&] {
+        pictures_.build(
+            QDir(locations_.pictureParent).filePath(QString::fromLatin1(PictureFolder::kName)));
+    });
     StartUpStep([&] {
         board_ =
             new Board(client_, p2, pictures_, random_, [this] { return controller_.InputOpen(); });

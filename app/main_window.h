@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/main_menu.h"
+#include "app/storage_locations.h"
 #include "board/picture_folder.h"
 #include "board/picture_list.h"
 #include "engine/clock.h"
@@ -36,7 +37,9 @@ class SoundPlayer;
 // What the main window takes from its surroundings; tests replace any of them.
 struct MainWindowOptions
 {
-    QString programFolder;             // with its closing "/"; empty: the executable's folder
+    // With its closing "/"; empty: the executable's folder. Where it lies decides where the
+    // settings, the results and the pictures go (ChooseStorageLocations).
+    QString programFolder;
     MonotonicClock clock;              // empty: SteadyClockMs
     std::optional<std::uint32_t> seed; // empty: the steady clock's low 32 bits
     LocalClock localClock;             // empty: CurrentLocalTime
@@ -114,6 +117,7 @@ private:
     QTimer *TimerFor(Timer timer) const;
 
     MessageSink &messages_;
+    const StorageLocations locations_; // chosen once, before the store and the pictures
     std::string programFolder_;
     RandomGenerator random_;
     RoundController controller_;

@@ -5,7 +5,6 @@
 #include "board/board_layout.h"
 #include "board/cell_widget.h"
 #include "board/picture_cell.h"
-#include "board/picture_folder.h"
 #include "board/picture_list.h"
 #include "board/qt_colour.h"
 #include "engine/colours.h"
@@ -82,11 +81,10 @@ void Board::buildTextBoard()
 
 void Board::buildPictureBoard(PictureList &pictures, RandomGenerator &random)
 {
-    const QString folder = QString::fromLatin1(PictureFolder::kName) + u'/';
     for (int row = 0; row < kBoardSide; ++row) {
         for (int column = 0; column < kBoardSide; ++column) {
             const int picked = pictures.pick(random);
-            auto *cell = new PictureCell(folder + pictures.fileName(picked), m_picturePanel);
+            auto *cell = new PictureCell(pictures.filePath(picked), m_picturePanel);
             cell->setGeometry(QRect(CellOrigin(row, column, kPictureCellSide),
                                     QSize(kPictureCellSide, kPictureCellSide)));
             cell->setCursor(Qt::ArrowCursor);

@@ -3,11 +3,93 @@
 #include "board/media.h"
 #include "engine/message_sink.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace vorlant {
+namespace {
+
+// An exclusive lock on a folder for as long as it lives, so that no other copy of the program
+// unpacks or removes pictures meanwhile. Without a readable folder or file locks it locks
+// nothing, and every copy goes on as if it were the only one.
+class FolderLock
+{
+public:
+    explicit FolderLock(const QString &folder)
+        : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (m_fd >= 0)
+            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+private:
+    int m_fd;
+};
+
+// Whether no other copy holds its shared lock on the picture folder. A file system without
+// locks makes every copy the only one, which is how the program behaved before it shared.
+bool OnlyUser(int folderFd)
+{
+    if (::flock(folderFd, LOCK_EX | LOCK_NB) == 0)
+        return true;
+    return errno != EWOULDBLOCK;
+}
+
+// Creates or replaces name in the folder with bytes; the error text on failure, else empty.
+// No flush to the disk: the pictures live for one run and are written again at the next start.
+std::string WritePicture(int folderFd, const QByteArray &name, const QByteArray &bytes,
+                         bool &created)
+{
+    const int fd =
+        ::openat(folderFd, name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    created = fd >= 0;
+    if (fd < 0)
+        return std::strerror(errno);
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t put = ::write(fd, data, std::size_t(left));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            const std::string error = put < 0 ? std::strerror(errno) : std::strerror(ENOSPC);
+            ::close(fd);
+            return error;
+        }
+        data += put;
+        left -= put;
+    }
+    return ::close(fd) == 0 ? std::string() : std::strerror(errno);
+}
+
+} // namespace
+
+PictureFolder::PictureFolder(QString parentFolder) : m_parent(std::move(parentFolder)) {}
+
+PictureFolder::~PictureFolder()
+{
+    if (m_folderFd >= 0)
+        ::close(m_folderFd);
+}
 
 void PictureFolder::unpack(MessageSink &messages)
 {
@@ -16,38 +98,58 @@ void PictureFolder::unpack(MessageSink &messages)
         messages.Error("V programu chybí obrázek " + missing.toStdString());
         return;
     }
-    // Paths are resolved against the current folder instead of entering the folder, so the
-    // rest of the program never sees the current folder change.
-    QDir current = QDir::current();
-    m_folder = current.absoluteFilePath(QString::fromLatin1(kName));
-    current.mkdir(QString::fromLatin1(kName)); // an existing folder is fine
-    if (!QFileInfo(m_folder).isDir()) {
+    // Paths are resolved against the parent instead of entering the folder, so the rest of
+    // the program never sees the current folder change.
+    const QString parent = m_parent.isEmpty() ? QDir::currentPath() : m_parent;
+    m_folder = QDir(parent).absoluteFilePath(QString::fromLatin1(kName));
+    const FolderLock unpacking(parent);
+    const QByteArray folder = QFile::encodeName(m_folder);
+    ::mkdir(folder.constData(), 0777); // an existing folder is fine
+    m_folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_folderFd < 0) {
         messages.Message("Chyba adresáře obr_deti");
         return;
     }
+    // Another copy that runs has written every picture already, and may be showing them.
+    const bool firstUser = OnlyUser(m_folderFd);
+    // Cannot wait: exclusive locks on the folder are taken only under the parent's lock.
+    ::flock(m_folderFd, LOCK_SH | LOCK_NB);
     for (int number = 1; number <= kPictureCount; ++number) {
         const QString name = PictureName(number);
-        const QByteArray bytes = MediaBytes(name.toStdString());
-        QFile file(m_folder + u'/' + name + QStringLiteral(".jpg"));
-        const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                             file.write(bytes) == bytes.size() && file.flush();
-        if (file.isOpen())
-            m_written.append(file.fileName());
-        if (!written) {
-            messages.Error(file.errorString().toStdString());
+        const QString fileName = name + QStringLiteral(".jpg");
+        if (!firstUser) {
+            m_unpacked.append(fileName);
+            continue;
+        }
+        bool created = false;
+        const std::string error = WritePicture(m_folderFd, QFile::encodeName(fileName),
+                                               MediaBytes(name.toStdString()), created);
+        if (created)
+            m_unpacked.append(fileName);
+        if (!error.empty()) {
+            messages.Error(error);
             return;
         }
-        file.close();
     }
 }
 
 void PictureFolder::remove()
 {
-    for (const QString &path : std::as_const(m_written))
-        QFile::remove(path);
-    m_written.clear();
-    if (!m_folder.isEmpty())
-        QDir().rmdir(m_folder); // stays when anything else is left in it
+    if (m_folderFd < 0)
+        return;
+    {
+        const FolderLock removing(QFileInfo(m_folder).path());
+        if (OnlyUser(m_folderFd)) {
+            for (const QString &name : std::as_const(m_unpacked))
+                ::unlinkat(m_folderFd, QFile::encodeName(name).constData(), 0);
+            // Stays when anything else is left in it.
+            ::rmdir(QFile::encodeName(m_folder).constData());
+        }
+        // Closing gives up this copy's lock while the parent is still locked.
+        ::close(m_folderFd);
+    }
+    m_folderFd = -1;
+    m_unpacked.clear();
 }
 
 } // namespace vorlant

@@ -12,6 +12,7 @@ PictureList::PictureList() : m_rows(1) {}
 
 void PictureList::build(const QString &folder)
 {
+    m_folder = folder;
     m_rows.clear();
     const QStringList names = QDir(folder).entryList({QStringLiteral("*.jpg")},
                                                      QDir::Files | QDir::Hidden, QDir::Unsorted);

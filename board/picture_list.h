@@ -21,6 +21,8 @@ public:
 
     int rowCount() const { return int(m_rows.size()); }
     const QString &fileName(int row) const { return m_rows.at(std::size_t(row)).fileName; }
+    // The row's file in the folder the list was built from.
+    QString filePath(int row) const { return m_folder + u'/' + fileName(row); }
     bool isTaken(int row) const { return m_rows.at(std::size_t(row)).taken; }
 
     // A row for the next picture cell. With 16 or more rows a free row, drawn at random and
@@ -33,6 +35,7 @@ private:
         QString fileName;
         bool taken = false;
     };
+    QString m_folder;
     std::vector<Row> m_rows;
     int m_freeRows = 1;
 };

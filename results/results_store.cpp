@@ -60,20 +60,23 @@ LoadOutcome ReadResultsBlock(const std::string &path, ResultsBlock &block)
 
 } // namespace
 
-ResultsStore::ResultsStore(MessageSink &messages, LocalClock clock, std::string programFolder)
-    : messages_(messages), clock_(std::move(clock)), programFolder_(std::move(programFolder))
+ResultsStore::ResultsStore(MessageSink &messages, LocalClock clock, std::string settingsFolder,
+                           std::string defaultDataDirectory)
+    : messages_(messages), clock_(std::move(clock)), settingsFolder_(std::move(settingsFolder)),
+      defaultDataDirectory_(defaultDataDirectory.empty()
+                                ? JoinPath(settingsFolder_, kDefaultDataDirectory)
+                                : std::move(defaultDataDirectory))
 {}
 
 std::string ResultsStore::SettingsPath() const
 {
-    return JoinPath(programFolder_, kSettingsFileName);
+    return JoinPath(settingsFolder_, kSettingsFileName);
 }
 
 void ResultsStore::ReadSettings()
 {
-    const std::string fallback = JoinPath(programFolder_, kDefaultDataDirectory);
     const std::string folder =
-        ReadIniString(SettingsPath(), kSettingsSection, kSettingsKey, fallback);
+        ReadIniString(SettingsPath(), kSettingsSection, kSettingsKey, defaultDataDirectory_);
     archiveFolder_ = folder;
     dataDirectory_ = folder;
 }

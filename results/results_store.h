@@ -15,11 +15,14 @@ class MessageSink;
 class ResultsStore
 {
 public:
-    // programFolder is the executable's folder, with or without its closing "/".
-    ResultsStore(MessageSink &messages, LocalClock clock, std::string programFolder);
+    // settingsFolder holds the settings file: the executable's folder, with or without its
+    // closing "/", or the user's own for an installed program. defaultDataDirectory receives
+    // results when the settings name no folder; empty: the folder "data" in settingsFolder.
+    ResultsStore(MessageSink &messages, LocalClock clock, std::string settingsFolder,
+                 std::string defaultDataDirectory = {});
 
     // Sets the archive folder and the data directory from the settings file, by default the
-    // folder "data" in the program folder. Reports nothing.
+    // default data directory. Reports nothing.
     void ReadSettings();
     // Stores the archive folder in the settings file; on failure reports
     // "Unable to write to <path>." as an error and returns false.
@@ -48,7 +51,7 @@ public:
     void SetArchiveFolder(std::string folder) { archiveFolder_ = std::move(folder); }
     // The file loaded last; all zero before the first load.
     const LogRecords &ViewedLog() const { return viewedLog_; }
-    // The settings file "Vorlant.ini" in the program folder.
+    // The settings file "Vorlant.ini" in the settings folder.
     std::string SettingsPath() const;
     // Where the store reports; the windows that work with it report there too.
     MessageSink &Messages() const { return messages_; }
@@ -56,7 +59,8 @@ public:
 private:
     MessageSink &messages_;
     LocalClock clock_;
-    std::string programFolder_;
+    std::string settingsFolder_;
+    std::string defaultDataDirectory_;
     std::string dataDirectory_ = "data";
     std::string archiveFolder_ = "data";
     std::string fallbackFolder_;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the media that the program embeds: resources/pictures/DATA_1.jpg .. DATA_42.jpg,
-# resources/sounds/WAVE_UP.wav, WAVE_DOWN.wav, WAVE_ERR.wav and resources/icon.png.
+# resources/sounds/WAVE_UP.wav, WAVE_DOWN.wav and WAVE_ERR.wav. The icon has its own script,
+# make-icons.sh.
 # The results are committed; building the program needs none of the tools used here.
 # Needs: cmake, Qt 6 (Gui), fonts-noto-color-emoji, imagemagick, sox.
 set -euo pipefail
@@ -26,7 +27,6 @@ cmake -S "$root/resources/tools" -B "$work/tools" -DCMAKE_BUILD_TYPE=Release >/d
 cmake --build "$work/tools" -j2 >/dev/null
 export QT_QPA_PLATFORM=offscreen
 "$work/tools/render_media" pictures "$work" "${emoji[@]}"
-"$work/tools/render_media" icon "$root/resources/icon.png"
 
 mkdir -p "$pictures"
 for ((n = 1; n <= ${#emoji[@]}; ++n)); do

@@ -49,4 +49,20 @@ void BM_StartupMedia(benchmark::State &state)
 }
 BENCHMARK(BM_StartupMedia)->Unit(benchmark::kMillisecond);
 
+// The file part of it alone: writing the 42 pictures into the folder and removing them.
+void BM_UnpackAndRemovePictures(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    SilentSink sink;
+    for (auto _ : state) {
+        vorlant::PictureFolder folder;
+        folder.unpack(sink);
+        folder.remove();
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_UnpackAndRemovePictures)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -1,6 +1,5 @@
-// Draws the board's pictures from colour emoji and the program icon, as PNG files.
+// Draws the board's pictures from colour emoji, as PNG files.
 //   render_media pictures <folder> <codepoints>...   writes DATA_1.png, DATA_2.png, ...
-//   render_media icon <file>
 // A codepoint argument is one or more hexadecimal code points joined by '+', e.g. 2708+FE0F.
 #include <QFont>
 #include <QGuiApplication>
@@ -64,44 +63,14 @@ QImage RenderPicture(const QString &text)
     return picture;
 }
 
-// A 4 x 4 board of silver cells with two lit ones, on a light blue panel.
-QImage RenderIcon()
-{
-    constexpr int side = 64, margin = 4, gap = 2, cell = (side - 2 * margin - 3 * gap) / 4;
-    QImage icon(side, side, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x40, 0x60, 0x90), 2));
-    painter.setBrush(QColor(0xB9, 0xD1, 0xEA));
-    painter.drawRoundedRect(QRectF(1, 1, side - 2, side - 2), 6, 6);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            const bool lit = (row == 1 && column == 2) || (row == 2 && column == 0);
-            const QRect r(margin + column * (cell + gap), margin + row * (cell + gap), cell, cell);
-            painter.fillRect(r, lit ? QColor(0xFF, 0xFF, 0x00) : QColor(0xC0, 0xC0, 0xC0));
-            painter.setPen(QColor(0x80, 0x80, 0x80));
-            painter.drawLine(r.topLeft(), r.topRight());
-            painter.drawLine(r.topLeft(), r.bottomLeft());
-            painter.setPen(Qt::white);
-            painter.drawLine(r.bottomLeft(), r.bottomRight());
-            painter.drawLine(r.topRight(), r.bottomRight());
-        }
-    }
-    return icon;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == u"icon")
-        return RenderIcon().save(args[2]) ? 0 : 1;
     if (args.size() < 4 || args[1] != u"pictures") {
-        std::fputs("usage: render_media pictures <folder> <codepoints>... | icon <file>\n", stderr);
+        std::fputs("usage: render_media pictures <folder> <codepoints>...\n", stderr);
         return 2;
     }
     for (int i = 3; i < args.size(); ++i) {

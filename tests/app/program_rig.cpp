@@ -14,17 +14,25 @@
 
 namespace vorlant::testing {
 
-ProgramRig::ProgramRig(const Prepare &prepare)
-    : previousFolder_(QDir::currentPath()), previousUserData_(qgetenv("XDG_DATA_HOME"))
+ProgramRig::ProgramRig(const Prepare &prepare, const QString &programSubfolder,
+                       const QString &userHome)
+    : previousFolder_(QDir::currentPath()),
+      programFolder_(programSubfolder.isEmpty() ? programDir_.path()
+                                                : programDir_.filePath(programSubfolder)),
+      userHome_(userHome.isEmpty() ? ownUserHome_.path() : userHome)
 {
-    EXPECT_TRUE(current_.isValid() && programDir_.isValid() && userData_.isValid());
-    // Whatever the program keeps in the user's own folders stays out of the real home.
-    qputenv("XDG_DATA_HOME", QFile::encodeName(userData_.path()));
+    EXPECT_TRUE(current_.isValid() && programDir_.isValid() && ownUserHome_.isValid());
+    EXPECT_TRUE(QDir().mkpath(programFolder_));
+    for (const auto &[variable, folder] : {std::pair{"XDG_CONFIG_HOME", userConfigFolder()},
+                                           std::pair{"XDG_DATA_HOME", userDataFolder()}}) {
+        previousUserFolders_.emplace_back(variable, qgetenv(variable));
+        qputenv(variable, QFile::encodeName(folder));
+    }
     EXPECT_TRUE(QDir::setCurrent(current_.path()));
     if (prepare)
-        prepare(current_.path(), programDir_.path());
+        prepare(current_.path(), programFolder_);
     MainWindowOptions options;
-    options.programFolder = programDir_.path() + u'/';
+    options.programFolder = programFolder_ + u'/';
     options.clock = [this] { return now; };
     options.seed = 20240305;
     options.localClock = [] { return LocalTime{2024, 3, 5, 9, 7}; };
@@ -35,10 +43,8 @@ ProgramRig::~ProgramRig()
 {
     program_.reset();
     QDir::setCurrent(previousFolder_);
-    if (previousUserData_.isEmpty())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", previousUserData_);
+    for (const auto &[variable, value] : previousUserFolders_)
+        value.isEmpty() ? qunsetenv(variable) : qputenv(variable, value);
 }
 
 void ProgramRig::fire(const char *name)

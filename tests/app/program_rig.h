@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vorlant::testing {
@@ -29,7 +30,11 @@ public:
     // Runs in the fresh current and program folders before the program starts.
     using Prepare = std::function<void(const QString &current, const QString &program)>;
 
-    explicit ProgramRig(const Prepare &prepare = {});
+    // programSubfolder places the executable's folder below the rig's program folder, as
+    // "usr/bin" of an installed tree. The user's own folders go into userHome ("config" and
+    // "share" in it), by default a fresh temporary folder, so the real home is never touched.
+    explicit ProgramRig(const Prepare &prepare = {}, const QString &programSubfolder = {},
+                        const QString &userHome = {});
     ~ProgramRig();
 
     std::int64_t now = 0; // the fake clock, in milliseconds
@@ -38,10 +43,11 @@ public:
     MainWindow &main() const { return program_->Main(); }
     Program &program() const { return *program_; }
     QString currentFolder() const { return current_.path(); }
-    QString programFolder() const { return programDir_.path(); }
-    QString dataFolder() const { return programDir_.path() + QStringLiteral("/data"); }
-    // Stands in for the user's own data folder (XDG_DATA_HOME) while the rig lives.
-    QString userDataFolder() const { return userData_.path(); }
+    QString programFolder() const { return programFolder_; }
+    QString dataFolder() const { return programFolder_ + QStringLiteral("/data"); }
+    // The user's own base folders ($XDG_CONFIG_HOME, $XDG_DATA_HOME) while the rig lives.
+    QString userConfigFolder() const { return userHome_ + QStringLiteral("/config"); }
+    QString userDataFolder() const { return userHome_ + QStringLiteral("/share"); }
     QPushButton *button(const char *name) const { return Find<QPushButton>(main(), name); }
     QLabel *label(const char *name) const { return Find<QLabel>(main(), name); }
     QTimer *timer(const char *name) const { return Find<QTimer>(main(), name); }
@@ -63,8 +69,10 @@ private:
     QString previousFolder_;
     QTemporaryDir current_;
     QTemporaryDir programDir_;
-    QTemporaryDir userData_;
-    QByteArray previousUserData_;
+    QString programFolder_;
+    QTemporaryDir ownUserHome_;
+    QString userHome_;
+    std::vector<std::pair<const char *, QByteArray>> previousUserFolders_;
     std::unique_ptr<Program> program_;
 };
 

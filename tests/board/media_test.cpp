@@ -91,5 +91,41 @@ TEST(PictureFolder, AMissingEmbeddedPictureIsReportedAndNothingIsWritten)
     folder.remove();
 }
 
+// Two copies of the program on one account share the picture folder: the first to end must
+// not take the pictures from the other, which still shows them; the last one removes them.
+TEST(PictureFolder, PicturesStayUntilTheLastCopyThatUsesThemEnds)
+{
+    ScopedCurrentDir dir;
+    RecordingSink sink;
+    PictureFolder first;
+    first.unpack(sink);
+    PictureFolder second;
+    second.unpack(sink);
+    EXPECT_TRUE(sink.messages.empty() && sink.errors.empty());
+
+    first.remove();
+    for (int number = 1; number <= kPictureCount; ++number)
+        EXPECT_EQ(ReadFile(Unpacked(number)), MediaBytes(PictureName(number).toStdString()))
+            << number;
+
+    // A copy that starts while another runs leaves its pictures be, and ends as the last.
+    PictureFolder third;
+    third.unpack(sink);
+    second.remove();
+    EXPECT_EQ(QDir(QStringLiteral("obr_deti")).entryList(QDir::Files).size(), kPictureCount);
+    third.remove();
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("obr_deti")));
+
+    // A copy that ended without removing (it crashed) holds the folder no more.
+    {
+        PictureFolder crashed;
+        crashed.unpack(sink);
+    }
+    PictureFolder next;
+    next.unpack(sink);
+    next.remove();
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("obr_deti")));
+}
+
 } // namespace
 } // namespace vorlant

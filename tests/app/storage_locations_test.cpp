@@ -1,0 +1,152 @@
+#include "app/storage_locations.h"
+#include "board/board.h"
+#include "board/picture_cell.h"
+#include "tests/app/program_rig.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace vorlant {
+namespace {
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using testing::ProgramRig;
+
+// Points the user's base folders ($XDG_CONFIG_HOME, $XDG_DATA_HOME) into a temporary home
+// for the life of the object.
+class ScopedUserHome
+{
+public:
+    ScopedUserHome()
+    {
+        EXPECT_TRUE(home_.isValid());
+        for (const char *name : kVariables) {
+            saved_.append(qgetenv(name));
+            wasSet_.append(qEnvironmentVariableIsSet(name));
+        }
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.filePath("config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath("share")));
+    }
+    ~ScopedUserHome()
+    {
+        for (int i = 0; i < 2; ++i)
+            wasSet_[i] ? qputenv(kVariables[i], saved_[i]) : qunsetenv(kVariables[i]);
+    }
+
+    QString path() const { return home_.path(); }
+    QString config() const { return home_.filePath("config/vorlant"); }
+    QString data() const { return home_.filePath("share/vorlant"); }
+
+private:
+    static constexpr const char *kVariables[2] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME"};
+    QTemporaryDir home_;
+    QList<QByteArray> saved_;
+    QList<bool> wasSet_;
+};
+
+void Touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+QStringList Entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+TEST(StorageLocations, AnInstalledTreeUnderAnyPrefixUsesTheUsersFoldersAnyOtherItsOwn)
+{
+    struct Case
+    {
+        const char *executableFolder;
+        const char *desktopEntry; // made in the tree; empty: none
+        bool perUser;
+    };
+    const Case cases[] = {
+        {"usr/bin", "usr/share/applications/vorlant.desktop", true},
+        {"opt/vorlant/bin", "opt/vorlant/share/applications/vorlant.desktop", true},
+        {"bin", "", false}, // an unpacked copy
+        {"build/bin", "build/share/applications/other.desktop", false},
+        {"tools", "share/applications/vorlant.desktop", false}, // not a bin folder
+    };
+    const ScopedUserHome home;
+    for (const Case &c : cases) {
+        QTemporaryDir tree;
+        const QString folder = tree.filePath(c.executableFolder);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        if (*c.desktopEntry)
+            Touch(tree.filePath(c.desktopEntry));
+
+        const StorageLocations chosen = ChooseStorageLocations(folder + u'/');
+
+        SCOPED_TRACE(c.executableFolder);
+        EXPECT_EQ(chosen.perUser, c.perUser);
+        if (c.perUser) {
+            EXPECT_EQ(chosen.settingsFolder, home.config());
+            EXPECT_EQ(chosen.defaultDataDirectory, home.data() + "/data");
+            EXPECT_EQ(chosen.pictureParent, home.data());
+        } else {
+            EXPECT_EQ(chosen.settingsFolder, folder + u'/');
+            EXPECT_EQ(chosen.defaultDataDirectory, folder + "/data");
+            EXPECT_EQ(chosen.pictureParent, QDir::currentPath());
+        }
+    }
+}
+
+// An installed program started from a launcher, whose current folder is the home folder:
+// nothing goes beside the executable or into the current folder, everything into the user's
+// own folders, and the next start reads the settings this one wrote.
+TEST(InstalledProgram, KeepsSettingsResultsAndPicturesInTheUsersFolders)
+{
+    const ScopedUserHome home;
+    const auto installed = [](const QString &, const QString &program) {
+        Touch(program + "/../share/applications/vorlant.desktop");
+    };
+    QString programFolder;
+    {
+        ProgramRig rig(installed, QStringLiteral("usr/bin"), home.path());
+        programFolder = rig.programFolder();
+        EXPECT_EQ(QDir(home.data() + "/obr_deti").entryList(QDir::Files).size(), 42);
+        EXPECT_TRUE(QFileInfo(home.data() + "/data").isDir());
+        EXPECT_TRUE(rig.main().GameBoard()->pictureCell(0)->hasPicture());
+
+        rig.startWithName([&] { rig.button("_start")->click(); }, "Eva");
+        for (const CellPosition cell : rig.showRound())
+            rig.click(cell);
+        rig.button("_Konec")->click();
+        EXPECT_EQ(QFileInfo(home.data() + "/data/Eva 2024_03_05 09_07.mem").size(), 16016);
+
+        EXPECT_TRUE(rig.main().close());
+        EXPECT_FALSE(QFileInfo::exists(home.data() + "/obr_deti"));
+        EXPECT_THAT(Entries(rig.currentFolder()), IsEmpty());
+        EXPECT_THAT(rig.sink.messages, IsEmpty());
+        EXPECT_THAT(rig.sink.errors, IsEmpty());
+    }
+    EXPECT_EQ(Entries(programFolder), QStringList());
+    QFile settings(home.config() + "/Vorlant.ini");
+    ASSERT_TRUE(settings.open(QIODevice::ReadWrite | QIODevice::Text));
+    EXPECT_THAT(
+        settings.readAll().toStdString(),
+        AllOf(HasSubstr("[Form5]"), HasSubstr("DE=" + home.data().toStdString() + "/data")));
+
+    const QString elsewhere = home.path() + "/elsewhere";
+    settings.resize(0);
+    settings.seek(0);
+    settings.write(("[Form5]\nDE=" + elsewhere + "\n").toUtf8());
+    settings.close();
+    ProgramRig second(installed, QStringLiteral("usr/bin"), home.path());
+    EXPECT_EQ(second.main().Store().DataDirectory(), elsewhere.toStdString());
+    EXPECT_TRUE(QFileInfo(elsewhere).isDir());
+}
+
+} // namespace
+} // namespace vorlant
