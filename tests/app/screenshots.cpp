@@ -1,18 +1,24 @@
 // Draws the README's pictures from the program's own windows: the main window with the picture
-// faces during a test, the chart of that test, and the archive listing it. Run on a real
+// faces during a test, the chart of that test, the archive listing it beside earlier tests, and
+// the progress of a person over those tests. Run on a real
 // window system (`make screenshots` starts a virtual one):
-//   vorlant_screenshots <folder>   writes main-window.png, chart.png and archive.png
+//   vorlant_screenshots <folder>   writes main-window.png, chart.png, archive.png and progress.png
 #include "app/application.h"
 #include "engine/sequence.h"
 #include "results/archive_window.h"
 #include "results/chart_window.h"
+#include "results/local_time.h"
+#include "results/progress_window.h"
+#include "results/results_file.h"
 #include "tests/app/program_rig.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <cstdio>
@@ -47,6 +53,46 @@ void PlayRound(ProgramRig &rig, bool fail)
             rig.fire(timer);
 }
 
+// Earlier tests in the data folder: a person who trained for some weeks and grew, and two more.
+void WriteEarlierTests(const QString &dataFolder)
+{
+    QDir().mkpath(dataFolder);
+    struct Person
+    {
+        const char *name;
+        int tests;
+        int firstLength;
+    };
+    for (const Person &person : {Person{"Novák Jan", 14, 3}, Person{"Dvořáková Eva", 5, 4},
+                                 Person{"Svoboda Petr", 3, 3}}) {
+        for (int test = 0; test < person.tests; ++test) {
+            vorlant::LogRecords records{};
+            int length = person.firstLength + test / 4;
+            for (int attempt = 0; attempt < 12; ++attempt) {
+                const bool success = (attempt * 7 + test * 3) % 10 < 6 + test / 5;
+                records[std::size_t(attempt)] = {length, success, 2500 + 400 * length};
+                if (attempt % 3 == 2)
+                    length += success ? 1 : (length > 2 ? -1 : 0);
+            }
+            const vorlant::LocalTime time{2026, 9 + (test * 4) / 30, 1 + (test * 4) % 30,
+                                          8 + test % 6, (test * 13) % 60};
+            const vorlant::ResultsBlock block = vorlant::EncodeResults(records);
+            QFile file(dataFolder + u'/' +
+                       QString::fromStdString(vorlant::ResultsFileName(person.name, time)));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(reinterpret_cast<const char *>(block.data()), qint64(block.size()));
+        }
+    }
+}
+
+template <typename Window> Window *TopLevel()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<Window *>(window))
+            return found;
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -60,7 +106,9 @@ int main(int argc, char **argv)
     if (!out.mkpath(QStringLiteral(".")))
         return 1;
 
-    ProgramRig rig;
+    ProgramRig rig([](const QString &, const QString &program) {
+        WriteEarlierTests(program + QStringLiteral("/data"));
+    });
     vorlant::MainWindow &main = rig.main();
     main.show();
     rig.action("Obrzky1")->trigger();
@@ -85,10 +133,18 @@ int main(int argc, char **argv)
     rig.program().Chart().hide();
 
     rig.action("Archiv1")->trigger();
-    auto *archive = QApplication::activeWindow();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (qobject_cast<vorlant::ArchiveWindow *>(window))
-            archive = window;
+    auto *archive = TopLevel<vorlant::ArchiveWindow>();
     saved = archive && Save(*archive, out.filePath(QStringLiteral("archive.png"))) && saved;
+    if (!archive)
+        return 1;
+
+    // The progress of the person with the most tests.
+    auto *list = archive->findChild<QTableWidget *>(QStringLiteral("SG1"));
+    for (int row = 0; row < list->rowCount(); ++row)
+        if (list->item(row, 0) && list->item(row, 0)->text() == QStringLiteral("Novák Jan"))
+            list->setCurrentCell(row, 0);
+    archive->findChild<QAction *>(QStringLiteral("progressOfPerson"))->trigger();
+    auto *progress = TopLevel<vorlant::ProgressWindow>();
+    saved = progress && Save(*progress, out.filePath(QStringLiteral("progress.png"))) && saved;
     return saved ? 0 : 1;
 }
