@@ -57,19 +57,10 @@ void AboutWindow::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-// Centred before the first show and again after it, once the window system has told the
-// frame, as the other windows are.
 void AboutWindow::setVisible(bool visible)
 {
-    const bool firstShow = visible && !placed_;
-    if (firstShow) {
-        placed_ = true;
-        winId(); // the window system tells the frame's size only of a native window it knows
-        CentreOnScreen(*this);
-    }
-    QDialog::setVisible(visible);
-    if (firstShow)
-        CentreOnScreen(*this);
+    SetVisibleCentredFirstTime(*this, visible, placed_,
+                               [this](bool shown) { QDialog::setVisible(shown); });
 }
 
 } // namespace vorlant

@@ -66,13 +66,10 @@ void NameDialog::closeEvent(QCloseEvent *event)
     event->ignore();
 }
 
-void NameDialog::showEvent(QShowEvent *event)
+void NameDialog::setVisible(bool visible)
 {
-    if (!placed_) {
-        placed_ = true;
-        CentreOnScreen(*this);
-    }
-    QDialog::showEvent(event);
+    SetVisibleCentredFirstTime(*this, visible, placed_,
+                               [this](bool shown) { QDialog::setVisible(shown); });
 }
 
 void NameDialog::Button1Click()

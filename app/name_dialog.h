@@ -24,10 +24,10 @@ public:
 
     // Refused: there is no way out without a name.
     void reject() override;
+    void setVisible(bool visible) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     // "Ok", also Enter in the name box: refuses an empty box, else starts the test and closes.

@@ -46,6 +46,20 @@ void SizeAndCentre(QWidget &window, const QSize &outer)
     CentreOnScreen(window);
 }
 
+void SetVisibleCentredFirstTime(QWidget &window, bool visible, bool &placed,
+                                const std::function<void(bool)> &setVisible)
+{
+    const bool firstShow = visible && !placed;
+    if (firstShow) {
+        placed = true;
+        window.winId(); // the window system tells the frame's size only of a native window
+        CentreOnScreen(window);
+    }
+    setVisible(visible);
+    if (firstShow)
+        CentreOnScreen(window);
+}
+
 void ShowInFront(QWidget &window, const QSize &firstOuterSize, bool &shownBefore)
 {
     const bool firstShow = !shownBefore;
