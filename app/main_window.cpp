@@ -214,6 +214,7 @@ void MainWindow::StartTest(const QString &personName)
     _pause->setEnabled(true);
     _konec->setEnabled(true);
     _start->setEnabled(false);
+    endedTestFile_.clear();
     controller_.StartTest(personName.toStdString());
 }
 

@@ -145,6 +145,9 @@ private:
     HelpWindow *help_ = nullptr;
     AboutWindow *about_ = nullptr;
     bool shownBefore_ = false;
+    // The results file of the test that ended last, for the chart's CSV export; empty from the
+    // start of the next test, whose log has no file yet.
+    QString endedTestFile_;
 };
 
 } // namespace vorlant

@@ -97,6 +97,7 @@ void MainWindow::_konecClick()
 {
     controller_.EndTest();
     store_.SaveResults(controller_.Log().records, controller_.PersonName());
+    endedTestFile_ = QString::fromStdString(store_.SavedFileName());
     _pause->setEnabled(false);
     _konec->setEnabled(false);
     _start->setEnabled(true);
@@ -109,7 +110,7 @@ void MainWindow::Konec1Click()
 {
     if (!_start->isEnabled())
         _pauseClick();
-    chart_.ShowResultsChart(controller_.Log().records);
+    chart_.ShowResultsChart(controller_.Log().records, endedTestFile_);
 }
 
 void MainWindow::Archiv1Click()

@@ -107,16 +107,21 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     const CandidateName name = [&](int copy) { return ResultsFileName(personName, time, copy); };
     const ResultsBlock block = EncodeResults(records);
     const std::string_view bytes(reinterpret_cast<const char *>(block.data()), block.size());
-    if (WriteNewFile(dataDirectory_, name, bytes))
+    savedFileName_.clear();
+    if (const auto saved = WriteNewFile(dataDirectory_, name, bytes)) {
+        savedFileName_ = std::filesystem::path(*saved).filename().string();
         return true;
+    }
 
     // The test would otherwise live only in memory until the program closes.
     std::string message = "Soubor " + JoinPath(dataDirectory_, name(1)) + " nelze uložit";
     if (!fallbackFolder_.empty()) {
         std::error_code ignored; // a folder that cannot be made fails the save below
         std::filesystem::create_directories(fallbackFolder_, ignored);
-        if (const auto kept = WriteNewFile(fallbackFolder_, name, bytes))
+        if (const auto kept = WriteNewFile(fallbackFolder_, name, bytes)) {
+            savedFileName_ = std::filesystem::path(*kept).filename().string();
             message += "\nVýsledky byly uloženy do " + *kept + ".";
+        }
     }
     messages_.Message(message);
     return false;

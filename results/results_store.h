@@ -37,6 +37,9 @@ public:
     // same way into the fallback folder, reports "Soubor <path> nelze uložit", with a second
     // line "Výsledky byly uloženy do <saved path>." when that worked, and returns false.
     bool SaveResults(const LogRecords &records, const std::string &personName);
+    // The name (no folder) of the file the last save wrote, in the data directory or the
+    // fallback folder; empty when it wrote none.
+    const std::string &SavedFileName() const { return savedFileName_; }
     // The user's own folder that keeps a test whose save into the data directory failed;
     // created when needed. Empty: there is none.
     void SetFallbackFolder(std::string folder) { fallbackFolder_ = std::move(folder); }
@@ -64,6 +67,7 @@ private:
     std::string dataDirectory_ = "data";
     std::string archiveFolder_ = "data";
     std::string fallbackFolder_;
+    std::string savedFileName_;
     LogRecords viewedLog_{};
 };
 

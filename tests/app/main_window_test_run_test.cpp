@@ -5,10 +5,12 @@
 #include "results/results_file.h"
 #include "tests/app/program_rig.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gmock/gmock.h>
@@ -204,6 +206,37 @@ TEST_F(WholeTest, TwoTestsOfOnePersonInOneMinuteKeepBothFiles)
     EXPECT_EQ(rig.main().findChild<QComboBox *>(QStringLiteral("CB1"))->currentText(),
               QStringLiteral("Dvojče"))
         << "one surname offered";
+    EXPECT_THAT(rig.sink.messages, IsEmpty());
+}
+
+// The chart after "Konec" shows the test just saved: its CSV names the person, the time and the
+// file that was written, also after a later "Výsledky", until the next test starts.
+TEST_F(WholeTest, TheChartOfAnEndedTestExportsItsSavedFile)
+{
+    QTemporaryDir out;
+    const QString csv = out.filePath(QStringLiteral("test.csv"));
+    rig.program().Chart().SetSaveFileChooser([&](QWidget *, const QString &) { return csv; });
+    const auto exported = [&] {
+        rig.program().Chart().findChild<QAction *>(QStringLiteral("exportCsv"))->trigger();
+        QFile file(csv);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QString::fromUtf8(file.readAll()).split(u'\n').value(1).toStdString();
+    };
+    for (std::int64_t elapsed : {1000, 2000}) {
+        rig.startWithName([&] { Click("_start"); }, QStringLiteral("Dvojče"));
+        PlayRound(elapsed);
+        Click("_Konec");
+    }
+    const std::string line = "Dvojče,2024-03-05T09:07,Dvojče (2) 2024_03_05 09_07.mem,0,4,1,2000";
+    EXPECT_EQ(exported(), line);
+    rig.action("Konec1")->trigger(); // "Výsledky"
+    EXPECT_EQ(exported(), line);
+
+    // A test under way has no file yet.
+    rig.startWithName([&] { Click("_start"); }, QStringLiteral("Dvojče"));
+    PlayRound(3000);
+    rig.action("Konec1")->trigger();
+    EXPECT_EQ(exported(), ",,,0,4,1,3000");
     EXPECT_THAT(rig.sink.messages, IsEmpty());
 }
 
