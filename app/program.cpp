@@ -8,16 +8,10 @@
 namespace vorlant {
 
 Program::Program(MessageSink &messages, MainWindowOptions options)
-    : chart_(std::make_unique<ChartWindow>(messages)),
-      main_(std::make_unique<MainWindow>(messages, *chart_, std::move(options))),
-      names_(std::make_unique<NameDialog>(
-          messages, [main = main_.get()](const QString &name) { main->StartTest(name); })),
-      help_(std::make_unique<HelpWindow>(
-          [main = main_.get()] { return QString::fromStdString(main->Store().DataDirectory()); },
-          messages)),
-      about_(std::make_unique<AboutWindow>())
+    : messages_(messages), main_(std::make_unique<MainWindow>(messages, std::move(options)))
 {
-    main_->AttachWindows(*names_, *help_, *about_);
+    QObject::connect(main_.get(), &MainWindow::FirstFrameShown, main_.get(),
+                     [this] { CompleteStartUp(); });
 }
 
 Program::~Program() = default;
@@ -25,6 +19,21 @@ Program::~Program() = default;
 void Program::Show()
 {
     main_->show();
+}
+
+void Program::CompleteStartUp()
+{
+    if (chart_)
+        return;
+    chart_ = std::make_unique<ChartWindow>(messages_);
+    main_->CompleteStartUp(*chart_);
+    MainWindow *main = main_.get();
+    names_ = std::make_unique<NameDialog>(messages_,
+                                          [main](const QString &name) { main->StartTest(name); });
+    help_ = std::make_unique<HelpWindow>(
+        [main] { return QString::fromStdString(main->Store().DataDirectory()); }, messages_);
+    about_ = std::make_unique<AboutWindow>();
+    main_->AttachWindows(*names_, *help_, *about_);
 }
 
 } // namespace vorlant

@@ -12,10 +12,11 @@ class HelpWindow;
 class MessageSink;
 class NameDialog;
 
-// The program's windows, each created once and living until the program ends: the main
-// window (its start-up runs inside), then the name dialog, the help and the About window,
-// hidden. The chart window comes first, hidden, as the archive window that the main
-// window's start-up creates needs it. The other windows are only shown and hidden.
+// The program's windows, each created once and living until the program ends. The main
+// window comes first, with the part of its start-up that its first frame shows; once that
+// frame is painted, the rest follows: the chart window, which the archive window that the
+// main window's start-up creates needs, the rest of that start-up, then the name dialog,
+// the help and the About window, hidden. The other windows are only shown and hidden.
 class Program
 {
 public:
@@ -24,8 +25,12 @@ public:
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    // Shows the main window; the program runs until it closes.
+    // Shows the main window; the program runs until it closes. The start-up completes
+    // right after the first frame.
     void Show();
+
+    // Completes the start-up now if it has not run yet; the windows below exist from here on.
+    void CompleteStartUp();
 
     MainWindow &Main() const { return *main_; }
     ChartWindow &Chart() const { return *chart_; } // TForm3
@@ -34,6 +39,7 @@ public:
     AboutWindow &About() const { return *about_; } // TForm7
 
 private:
+    MessageSink &messages_;
     // Destroyed in reverse: the dialogs, then the main window, then the chart it refers to.
     std::unique_ptr<ChartWindow> chart_;
     std::unique_ptr<MainWindow> main_;

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev qt6-charts-dev qt6-multimedia-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation2
+  python3-xlib
 )
 # `make fuzz` needs clang's libFuzzer runtime as well.
 if [[ "${1:-}" == "--fuzz" ]]; then

@@ -25,6 +25,8 @@ ProgramRig::ProgramRig(const Prepare &prepare) : previousFolder_(QDir::currentPa
     options.seed = 20240305;
     options.localClock = [] { return LocalTime{2024, 3, 5, 9, 7}; };
     program_ = std::make_unique<Program>(sink, std::move(options));
+    // As right after the first frame, before the user can act.
+    program_->CompleteStartUp();
 }
 
 ProgramRig::~ProgramRig()
