@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
 {
     vorlant::Application application(argc, argv);
     vorlant::MessageBoxes messages;
-    vorlant::Program program(messages);
+    vorlant::Program program(messages, vorlant::LoadedLateParts());
     QObject::connect(&program.Main(), &vorlant::MainWindow::Closed, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     program.Show();

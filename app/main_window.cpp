@@ -136,20 +136,23 @@ void MainWindow::FormCreate(const MainWindowOptions &options)
     StartUpStep([&] { p2->SetLengthText(QStringLiteral("4")); });
 }
 
-void MainWindow::CompleteStartUp(ChartWindow &chart)
+void MainWindow::CompleteStartUp(ChartWindow *chart,
+                                 const std::function<SoundPlayer *(QObject *parent)> &createSounds)
 {
     if (startUpComplete_ || closed_)
         return;
     startUpComplete_ = true;
-    chart_ = &chart;
+    chart_ = chart;
     // The picture list (pictures_) exists from here on; then the archive window, hidden,
     // which lists the archive folder read from the settings.
     StartUpStep([&] {
-        archive_ = std::make_unique<ArchiveWindow>(store_, chart, this);
+        if (!chart)
+            return;
+        archive_ = std::make_unique<ArchiveWindow>(store_, *chart, this);
         archive_->SetDirectory(QString::fromStdString(store_.ArchiveFolder()));
     });
     StartUpStep([&] { pictureFolder_.unpack(messages_); });
-    StartUpStep([&] { sounds_ = new SoundPlayer(this); });
+    StartUpStep([&] { sounds_ = createSounds(this); });
     StartUpStep([&] { pictures_.build(QString::fromLatin1(PictureFolder::kName)); });
     StartUpStep([&] {
         if (board_)

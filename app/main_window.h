@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,8 +62,9 @@ public:
     // with its list, the pictures unpacked and placed on the picture board, the sounds with
     // their outputs, the data directory. Runs once; not at all after the window has closed.
     // The chart window shows the results and the archive window's files; it must outlive
-    // this window.
-    void CompleteStartUp(ChartWindow &chart);
+    // this window. Without it (it could not be created) there is no archive window either.
+    void CompleteStartUp(ChartWindow *chart,
+                         const std::function<SoundPlayer *(QObject *parent)> &createSounds);
     bool StartUpComplete() const { return startUpComplete_; }
 
     // The windows that the program creates after this one and that the commands open.

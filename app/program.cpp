@@ -1,14 +1,16 @@
 #include "app/program.h"
 
 #include "app/about_window.h"
+#include "app/error_guard.h"
 #include "app/help_window.h"
 #include "app/name_dialog.h"
 #include "results/chart_window.h"
 
 namespace vorlant {
 
-Program::Program(MessageSink &messages, MainWindowOptions options)
-    : messages_(messages), main_(std::make_unique<MainWindow>(messages, std::move(options)))
+Program::Program(MessageSink &messages, LateParts late, MainWindowOptions options)
+    : messages_(messages), late_(std::move(late)),
+      main_(std::make_unique<MainWindow>(messages, std::move(options)))
 {
     QObject::connect(main_.get(), &MainWindow::FirstFrameShown, main_.get(),
                      [this] { CompleteStartUp(); });
@@ -23,10 +25,11 @@ void Program::Show()
 
 void Program::CompleteStartUp()
 {
-    if (chart_)
+    if (startUpComplete_)
         return;
-    chart_ = std::make_unique<ChartWindow>(messages_);
-    main_->CompleteStartUp(*chart_);
+    startUpComplete_ = true;
+    RunReportingErrors(messages_, [this] { chart_ = late_.createChart(messages_); });
+    main_->CompleteStartUp(chart_.get(), late_.createSounds);
     MainWindow *main = main_.get();
     names_ = std::make_unique<NameDialog>(messages_,
                                           [main](const QString &name) { main->StartTest(name); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/late_parts.h"
 #include "app/main_window.h"
 
 #include <memory>
@@ -20,7 +21,8 @@ class NameDialog;
 class Program
 {
 public:
-    explicit Program(MessageSink &messages, MainWindowOptions options = {});
+    // The chart window and the sound player come from late.
+    Program(MessageSink &messages, LateParts late, MainWindowOptions options = {});
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -29,7 +31,8 @@ public:
     // right after the first frame.
     void Show();
 
-    // Completes the start-up now if it has not run yet; the windows below exist from here on.
+    // Completes the start-up now if it has not run yet; the windows below exist from here on
+    // (the chart window unless it could not be created, which has been reported).
     void CompleteStartUp();
 
     MainWindow &Main() const { return *main_; }
@@ -40,6 +43,8 @@ public:
 
 private:
     MessageSink &messages_;
+    LateParts late_;
+    bool startUpComplete_ = false;
     // Destroyed in reverse: the dialogs, then the main window, then the chart it refers to.
     std::unique_ptr<ChartWindow> chart_;
     std::unique_ptr<MainWindow> main_;

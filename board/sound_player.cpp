@@ -171,3 +171,7 @@ int SoundPlayer::outputCount()
 }
 
 } // namespace vorlant
+// The meta-object code is compiled here, not with the rest of the library's, so that the
+// program, which never creates this class itself, links neither it nor Qt's multimedia
+// modules behind it.
+#include "moc_sound_player.cpp"

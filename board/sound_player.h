@@ -27,8 +27,10 @@ public:
     ~SoundPlayer() override;
 
     // Asks for the sound and returns at once; a sound still playing is cut off. Unknown
-    // names, a missing audio device and playback failures are silent.
-    void play(std::string_view name);
+    // names, a missing audio device and playback failures are silent. Virtual so that the
+    // program, which loads the player's code after its first frame, reaches it through the
+    // object alone.
+    virtual void play(std::string_view name);
 
     // Whether the sound was found and can be played.
     bool isLoaded(std::string_view name) const;

@@ -33,7 +33,9 @@ public:
 
     // Draws the log's bars in place of the previous ones and shows the window without making
     // it modal; a visible window comes to the front. The log is only read.
-    void ShowResultsChart(const LogRecords &log);
+    // Virtual so that the program, which loads this window's code after its first frame,
+    // reaches it through the object alone.
+    virtual void ShowResultsChart(const LogRecords &log);
 
     // Replaces the printer setup dialog, which runs by default.
     void SetPrinterSetup(PrinterSetup setup);

@@ -65,7 +65,7 @@ void BM_StartUp(benchmark::State &state)
     Folders folders;
     SilentSink sink;
     for (auto _ : state) {
-        vorlant::Program program(sink, folders.Options());
+        vorlant::Program program(sink, vorlant::LinkedLateParts(), folders.Options());
         program.Show();
         while (!program.Main().StartUpComplete())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -114,7 +114,7 @@ void BM_DisplayTickError(benchmark::State &state)
     SilentSink sink;
     std::vector<double> errors;
     for (auto _ : state) {
-        vorlant::Program program(sink, folders.Options());
+        vorlant::Program program(sink, vorlant::LinkedLateParts(), folders.Options());
         program.CompleteStartUp();
         vorlant::MainWindow &main = program.Main();
         main.findChild<QAction *>(QStringLiteral("N61"))->trigger();

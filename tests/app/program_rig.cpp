@@ -13,7 +13,8 @@
 
 namespace vorlant::testing {
 
-ProgramRig::ProgramRig(const Prepare &prepare) : previousFolder_(QDir::currentPath())
+ProgramRig::ProgramRig(const Prepare &prepare, RigStartUp startUp)
+    : previousFolder_(QDir::currentPath())
 {
     EXPECT_TRUE(current_.isValid() && programDir_.isValid());
     EXPECT_TRUE(QDir::setCurrent(current_.path()));
@@ -24,9 +25,9 @@ ProgramRig::ProgramRig(const Prepare &prepare) : previousFolder_(QDir::currentPa
     options.clock = [this] { return now; };
     options.seed = 20240305;
     options.localClock = [] { return LocalTime{2024, 3, 5, 9, 7}; };
-    program_ = std::make_unique<Program>(sink, std::move(options));
-    // As right after the first frame, before the user can act.
-    program_->CompleteStartUp();
+    program_ = std::make_unique<Program>(sink, std::move(startUp.late), std::move(options));
+    if (startUp.completeAtOnce)
+        program_->CompleteStartUp();
 }
 
 ProgramRig::~ProgramRig()

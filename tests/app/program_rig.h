@@ -20,6 +20,15 @@
 
 namespace vorlant::testing {
 
+// How the rig's program completes its start-up.
+struct RigStartUp
+{
+    LateParts late = LinkedLateParts();
+    // As right after the first frame, before the user can act; otherwise the start-up
+    // completes only after a first frame of the shown window.
+    bool completeAtOnce = true;
+};
+
 // The whole program in a fresh temporary current folder and program folder, with a fixed seed,
 // a fixed date for results files and a clock that moves only when the test moves it. Failures
 // are recorded instead of shown.
@@ -28,8 +37,7 @@ class ProgramRig
 public:
     // Runs in the fresh current and program folders before the program starts.
     using Prepare = std::function<void(const QString &current, const QString &program)>;
-
-    explicit ProgramRig(const Prepare &prepare = {});
+    explicit ProgramRig(const Prepare &prepare = {}, RigStartUp startUp = {});
     ~ProgramRig();
 
     std::int64_t now = 0; // the fake clock, in milliseconds
