@@ -10,8 +10,12 @@ namespace vorlant {
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     InstallCzechTranslations(*this);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/vorlant.png")));
     setQuitOnLastWindowClosed(false);
+}
+
+void Application::SetProgramIcon()
+{
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vorlant.png")));
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

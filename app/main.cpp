@@ -13,6 +13,8 @@ int main(int argc, char *argv[])
     vorlant::Program program(messages, vorlant::LoadedLateParts());
     QObject::connect(&program.Main(), &vorlant::MainWindow::Closed, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&program.Main(), &vorlant::MainWindow::FirstFrameShown, &application,
+                     &vorlant::Application::SetProgramIcon);
     program.Show();
     return application.exec();
 }
