@@ -6,7 +6,14 @@
 #include "app/name_dialog.h"
 #include "results/chart_window.h"
 
+#include <QTimer>
+
 namespace vorlant {
+namespace {
+
+constexpr int kLatestStartUpMs = 300;
+
+} // namespace
 
 Program::Program(MessageSink &messages, LateParts late, MainWindowOptions options)
     : messages_(messages), late_(std::move(late)),
@@ -21,6 +28,9 @@ Program::~Program() = default;
 void Program::Show()
 {
     main_->show();
+    // A window that the window system never exposes (started minimised, on another
+    // desktop) still completes its start-up, a moment later.
+    QTimer::singleShot(kLatestStartUpMs, main_.get(), [this] { CompleteStartUp(); });
 }
 
 void Program::CompleteStartUp()

@@ -28,7 +28,7 @@ public:
     Program &operator=(const Program &) = delete;
 
     // Shows the main window; the program runs until it closes. The start-up completes
-    // right after the first frame.
+    // right after the first frame, or a moment later if no frame comes.
     void Show();
 
     // Completes the start-up now if it has not run yet; the windows below exist from here on
