@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,12 +54,21 @@ class MainWindow : public QMainWindow, private RoundOutputs
     Q_OBJECT
 
 public:
-    // Runs the start-up (FormCreate). A step that fails is reported to messages and the
-    // remaining steps run all the same, so the window, both boards and the timers exist.
-    // The chart window shows the results and the archive window's files; it must outlive
-    // this window.
-    MainWindow(MessageSink &messages, ChartWindow &chart, MainWindowOptions options = {});
+    // Runs the part of the start-up (FormCreate) that the first frame shows: the random
+    // generator, the settings, both boards with the text board shown, the counters. A step
+    // that fails is reported to messages and the remaining steps run all the same, so the
+    // window, both boards and the timers exist.
+    explicit MainWindow(MessageSink &messages, MainWindowOptions options = {});
     ~MainWindow() override;
+
+    // The rest of the start-up, which nothing on the first frame needs: the archive window
+    // with its list, the pictures unpacked and placed on the picture board, the sounds with
+    // their outputs, the data directory. Runs once; not at all after the window has closed.
+    // The chart window shows the results and the archive window's files; it must outlive
+    // this window. Without it (it could not be created) there is no archive window either.
+    void CompleteStartUp(ChartWindow *chart,
+                         const std::function<SoundPlayer *(QObject *parent)> &createSounds);
+    bool StartUpComplete() const { return startUpComplete_; }
 
     // The windows that the program creates after this one and that the commands open.
     void AttachWindows(NameDialog &names, HelpWindow &help, AboutWindow &about);
@@ -69,14 +79,18 @@ public:
     RoundController &Controller() { return controller_; }
     ResultsStore &Store() { return store_; }
     Board *GameBoard() const { return board_; }
+    SoundPlayer *Sounds() const { return sounds_; }
 
 signals:
+    // The window's first frame has been painted; sent once, queued behind that paint.
+    void FirstFrameShown();
     // The window has closed: the settings are written and the pictures removed.
     void Closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildControls();
@@ -140,11 +154,13 @@ private:
     QTimer *_3;
     MainMenu menu_;
 
-    ChartWindow &chart_;
+    ChartWindow *chart_ = nullptr;
     NameDialog *names_ = nullptr;
     HelpWindow *help_ = nullptr;
     AboutWindow *about_ = nullptr;
     bool shownBefore_ = false;
+    bool startUpComplete_ = false;
+    bool closed_ = false;
 };
 
 } // namespace vorlant

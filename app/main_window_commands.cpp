@@ -109,7 +109,8 @@ void MainWindow::Konec1Click()
 {
     if (!_start->isEnabled())
         _pauseClick();
-    chart_.ShowResultsChart(controller_.Log().records);
+    if (chart_)
+        chart_->ShowResultsChart(controller_.Log().records);
 }
 
 void MainWindow::Archiv1Click()

@@ -1,0 +1,14 @@
+#include "app/late_parts.h"
+
+#include "board/sound_player.h"
+#include "results/chart_window.h"
+
+namespace vorlant {
+
+LateParts LinkedLateParts()
+{
+    return {[](MessageSink &messages) { return std::make_unique<ChartWindow>(messages); },
+            [](QObject *parent) { return new SoundPlayer(parent); }};
+}
+
+} // namespace vorlant
