@@ -3,6 +3,7 @@
 #include "app/late_module.h"
 #include "board/sound_player.h"
 #include "results/chart_window.h"
+#include "results/progress_window.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
@@ -36,6 +37,11 @@ LateParts LoadedLateParts(const QString &folder)
                 const auto create = reinterpret_cast<CreateSoundPlayerFunction>(
                     Resolve(folder, kCreateSoundPlayerSymbol));
                 return create(parent);
+            },
+            [folder](MessageSink &messages, QWidget *parent) {
+                const auto create = reinterpret_cast<CreateProgressWindowFunction>(
+                    Resolve(folder, kCreateProgressWindowSymbol));
+                return std::unique_ptr<ProgressWindow>(create(messages, parent));
             }};
 }
 

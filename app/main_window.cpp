@@ -150,8 +150,7 @@ void MainWindow::FormCreate(const MainWindowOptions &options)
     StartUpStep([&] { p2->SetLengthText(QStringLiteral("4")); });
 }
 
-void MainWindow::CompleteStartUp(ChartWindow *chart,
-                                 const std::function<SoundPlayer *(QObject *parent)> &createSounds)
+void MainWindow::CompleteStartUp(ChartWindow *chart, const LateParts &late)
 {
     if (startUpComplete_ || closed_)
         return;
@@ -162,11 +161,11 @@ void MainWindow::CompleteStartUp(ChartWindow *chart,
     StartUpStep([&] {
         if (!chart)
             return;
-        archive_ = std::make_unique<ArchiveWindow>(store_, *chart, this);
+        archive_ = std::make_unique<ArchiveWindow>(store_, *chart, this, late.createProgress);
         archive_->SetDirectory(QString::fromStdString(store_.ArchiveFolder()));
     });
     StartUpStep([&] { pictureFolder_.unpack(messages_); });
-    StartUpStep([&] { sounds_ = createSounds(this); });
+    StartUpStep([&] { sounds_ = late.createSounds(this); });
     StartUpStep([&] {
         pictures_.build(
             QDir(locations_.pictureParent).filePath(QString::fromLatin1(PictureFolder::kName)));

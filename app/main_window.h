@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/late_parts.h"
 #include "app/main_menu.h"
 #include "app/storage_locations.h"
 #include "board/picture_folder.h"
@@ -66,8 +67,8 @@ public:
     // their outputs, the data directory. Runs once; not at all after the window has closed.
     // The chart window shows the results and the archive window's files; it must outlive
     // this window. Without it (it could not be created) there is no archive window either.
-    void CompleteStartUp(ChartWindow *chart,
-                         const std::function<SoundPlayer *(QObject *parent)> &createSounds);
+    // The sounds and the archive window's progress window come from late.
+    void CompleteStartUp(ChartWindow *chart, const LateParts &late);
     bool StartUpComplete() const { return startUpComplete_; }
 
     // The windows that the program creates after this one and that the commands open.

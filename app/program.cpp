@@ -39,7 +39,7 @@ void Program::CompleteStartUp()
         return;
     startUpComplete_ = true;
     RunReportingErrors(messages_, [this] { chart_ = late_.createChart(messages_); });
-    main_->CompleteStartUp(chart_.get(), late_.createSounds);
+    main_->CompleteStartUp(chart_.get(), late_);
     MainWindow *main = main_.get();
     names_ = std::make_unique<NameDialog>(messages_,
                                           [main](const QString &name) { main->StartTest(name); });

@@ -4,8 +4,10 @@
 #include "board/sound_player.h"
 #include "engine/attempt_log.h"
 #include "results/chart_window.h"
+#include "results/progress_window.h"
 #include "tests/app/program_rig.h"
 
+#include <QAction>
 #include <QTableWidget>
 
 #include <QDir>
@@ -127,7 +129,8 @@ TEST(MainWindowStartUp, WindowClosedBeforeItsFirstFrameLeavesNoPicturesBehind)
     EXPECT_TRUE(QFileInfo::exists(rig.programFolder() + "/Vorlant.ini"));
 }
 
-// The program's own chart window and sound player come from the module beside it.
+// The program's own chart window, progress window and sound player come from the module
+// beside it.
 TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartWindowAndTheSounds)
 {
     const LateParts late = LoadedLateParts(QStringLiteral(VORLANT_LATE_MODULE_DIR));
@@ -141,6 +144,36 @@ TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartWindowAndTheSounds
     EXPECT_TRUE(sounds->isLoaded("WAVE_UP"));
     sounds->play("WAVE_UP");
     sounds->waitForAudioThread();
+    const std::unique_ptr<ProgressWindow> progress = late.createProgress(sink, nullptr);
+    EXPECT_EQ(progress->objectName(), "progressWindow");
+}
+
+// The archive window, part of the program itself, opens a person's progress from the module.
+TEST(MainWindowStartUp, TheArchiveShowsAPersonsProgressFromTheModule)
+{
+    ProgramRig rig(
+        [](const QString &, const QString &program) {
+            ASSERT_TRUE(QDir(program).mkpath("data"));
+            QFile saved(program + "/data/Eva 2024_03_04 10_00.mem");
+            ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+            saved.write(QByteArray(16016, '\0'));
+        },
+        {}, {}, RigStartUp{.late = LoadedLateParts(QStringLiteral(VORLANT_LATE_MODULE_DIR))});
+    rig.action("Archiv1")->trigger();
+    auto *list = rig.main().findChild<QTableWidget *>("SG1");
+    ASSERT_NE(list, nullptr);
+    list->setCurrentCell(0, 0);
+    auto *progressOfPerson = list->window()->findChild<QAction *>("progressOfPerson");
+    ASSERT_NE(progressOfPerson, nullptr);
+
+    progressOfPerson->trigger();
+
+    // The module's own copy of the class: found by name, not by type.
+    const auto *progress = list->window()->findChild<QMainWindow *>("progressWindow");
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->windowTitle(), "Vývoj výsledků – Eva");
+    EXPECT_THAT(rig.sink.errors, IsEmpty());
 }
 
 // Without the module the program still runs: the error is shown, the chart and the archive
