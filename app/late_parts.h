@@ -30,8 +30,8 @@ struct LateParts
 // The parts linked in directly: for a program that links the modules anyway (tests, benchmarks).
 LateParts LinkedLateParts();
 
-// The parts from the module "vorlant_late" in folder (empty: the executable's folder),
-// loaded on first use and kept loaded.
+// The parts from the module "vorlant_late" in folder (empty: beside the executable, else
+// where an installation puts it), loaded on first use and kept loaded.
 LateParts LoadedLateParts(const QString &folder = {});
 
 } // namespace vorlant

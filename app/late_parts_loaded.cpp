@@ -8,20 +8,34 @@
 #include <QCoreApplication>
 #include <QLibrary>
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
 namespace vorlant {
 namespace {
 
+// Where the module may lie: beside the executable (the build folder, a portable copy),
+// else where the installation puts it, relative to the executable's folder.
+QStringList ModuleFolders(const QString &folder)
+{
+    if (!folder.isEmpty())
+        return {folder};
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, programFolder + u'/' + QStringLiteral(VORLANT_INSTALLED_MODULE_DIR)};
+}
+
 // Never unloaded: the objects it creates live until the program ends.
 QFunctionPointer Resolve(const QString &folder, const char *symbol)
 {
-    QLibrary module((folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder) +
-                    QStringLiteral("/vorlant_late"));
-    if (QFunctionPointer function = module.resolve(symbol))
-        return function;
-    throw std::runtime_error(module.errorString().toStdString());
+    QStringList errors;
+    for (const QString &candidate : ModuleFolders(folder)) {
+        QLibrary module(candidate + QStringLiteral("/vorlant_late"));
+        if (QFunctionPointer function = module.resolve(symbol))
+            return function;
+        errors << module.errorString();
+    }
+    throw std::runtime_error(errors.join(u'\n').toStdString());
 }
 
 } // namespace
