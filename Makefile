@@ -63,6 +63,8 @@ bench: build
 	    echo "== $$program"; \
 	    "$$program" --benchmark_out="$$program.json" --benchmark_out_format=json; \
 	done
+	@echo "== start-up against a minimal Qt Widgets program"
+	bench/startup/startup_bench.py $(BUILD)
 
 fuzz:
 	@bash scripts/install-deps.sh --fuzz

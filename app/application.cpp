@@ -27,8 +27,12 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(QString());
     setDesktopFileName(QStringLiteral("vorlant"));
     InstallCzechTranslations(*this);
-    setWindowIcon(ProgramIcon());
     setQuitOnLastWindowClosed(false);
+}
+
+void Application::SetProgramIcon()
+{
+    setWindowIcon(ProgramIcon());
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

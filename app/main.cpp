@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/font_warm_up.h"
 #include "app/message_boxes.h"
 #include "app/program.h"
 #include "app/termination_signals.h"
@@ -6,7 +7,9 @@
 // The program takes no arguments; Qt's own options are left to Qt.
 int main(int argc, char *argv[])
 {
+    vorlant::FontWarmUp fonts;
     vorlant::Application application(argc, argv);
+    fonts.wait();
     vorlant::MessageBoxes messages;
     // Ending the session or pressing Ctrl+C in a terminal closes the window as its close box
     // does. Caught from the start; acted on once the message loop runs.
@@ -15,10 +18,12 @@ int main(int argc, char *argv[])
         if (running)
             running->Main().close();
     });
-    vorlant::Program program(messages);
+    vorlant::Program program(messages, vorlant::LoadedLateParts());
     running = &program;
     QObject::connect(&program.Main(), &vorlant::MainWindow::Closed, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&program.Main(), &vorlant::MainWindow::FirstFrameShown, &application,
+                     &vorlant::Application::SetProgramIcon);
     program.Show();
     return application.exec();
 }

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include <chrono>
 
@@ -65,7 +66,7 @@ QTimer *MakeTimer(QObject *parent, const char *name, int intervalMs)
 
 } // namespace
 
-MainWindow::MainWindow(MessageSink &messages, ChartWindow &chart, MainWindowOptions options)
+MainWindow::MainWindow(MessageSink &messages, MainWindowOptions options)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       messages_(messages), locations_(ChooseStorageLocations(ProgramFolderOf(options))),
@@ -79,8 +80,7 @@ MainWindow::MainWindow(MessageSink &messages, ChartWindow &chart, MainWindowOpti
       _konec(MakeButton(client_, "_Konec", QStringLiteral("Konec"), 168)),
       p2(new CountersPanel(client_)), T1(MakeTimer(this, "T1", kDefaultSpeedIntervalMs)),
       _1(MakeTimer(this, "_1", kRoundStartIntervalMs)),
-      _2(MakeTimer(this, "_2", kCompletionIntervalMs)), _3(MakeTimer(this, "_3", kRestIntervalMs)),
-      chart_(chart)
+      _2(MakeTimer(this, "_2", kCompletionIntervalMs)), _3(MakeTimer(this, "_3", kRestIntervalMs))
 {
     BuildControls();
     ConnectCommands();
@@ -122,31 +122,21 @@ template <typename Step> void MainWindow::StartUpStep(Step &&step)
     RunReportingErrors(messages_, std::forward<Step>(step));
 }
 
+// The steps that the first frame shows run here; the others wait for CompleteStartUp. Both
+// keep their order, and the pictures are drawn before any sequence, so the random
+// generator gives what it gave when all of them ran at once.
 void MainWindow::FormCreate(const MainWindowOptions &options)
 {
     StartUpStep([&] { random_.seed(options.seed.value_or(SeedFromSteadyClock())); });
-    // The picture list (pictures_) exists from here on; then the archive window, hidden.
-    StartUpStep([&] { archive_ = std::make_unique<ArchiveWindow>(store_, chart_, this); });
     StartUpStep([&] { programFolder_ = ProgramFolderOf(options).toStdString(); });
     StartUpStep([&] { MakeStorageFolders(locations_); });
-    StartUpStep([&] {
-        store_.ReadSettings();
-        if (archive_)
-            archive_->SetDirectory(QString::fromStdString(store_.ArchiveFolder()));
-    });
+    StartUpStep([&] { store_.ReadSettings(); });
     StartUpStep([&] {
         if (!programFolder_.empty() && programFolder_.back() == '/')
             programFolder_.pop_back();
     });
-    StartUpStep([&] { pictureFolder_.unpack(messages_); });
-    StartUpStep([&] { sounds_ = new SoundPlayer(this); });
     StartUpStep([&] {
-        pictures_.build(
-            QDir(locations_.pictureParent).filePath(QString::fromLatin1(PictureFolder::kName)));
-    });
-    StartUpStep([&] {
-        board_ =
-            new Board(client_, p2, pictures_, random_, [this] { return controller_.InputOpen(); });
+        board_ = new Board(client_, p2, [this] { return controller_.InputOpen(); });
         connect(board_, &Board::cellClicked, this,
                 [this](CellPosition cell) { controller_.CellClicked(cell); });
         new KeyboardAnswers(*board_, *this);
@@ -157,8 +147,34 @@ void MainWindow::FormCreate(const MainWindowOptions &options)
             board_->showTextBoard();
     });
     // InputOpen and Quitting start cleared: the controller is new.
-    StartUpStep([&] { store_.CreateDataDirectory(); });
     StartUpStep([&] { p2->SetLengthText(QStringLiteral("4")); });
+}
+
+void MainWindow::CompleteStartUp(ChartWindow *chart, const LateParts &late)
+{
+    if (startUpComplete_ || closed_)
+        return;
+    startUpComplete_ = true;
+    chart_ = chart;
+    // The picture list (pictures_) exists from here on; then the archive window, hidden,
+    // which lists the archive folder read from the settings.
+    StartUpStep([&] {
+        if (!chart)
+            return;
+        archive_ = std::make_unique<ArchiveWindow>(store_, *chart, this, late.createProgress);
+        archive_->SetDirectory(QString::fromStdString(store_.ArchiveFolder()));
+    });
+    StartUpStep([&] { pictureFolder_.unpack(messages_); });
+    StartUpStep([&] { sounds_ = late.createSounds(this); });
+    StartUpStep([&] {
+        pictures_.build(
+            QDir(locations_.pictureParent).filePath(QString::fromLatin1(PictureFolder::kName)));
+    });
+    StartUpStep([&] {
+        if (board_)
+            board_->placePictures(pictures_, random_);
+    });
+    StartUpStep([&] { store_.CreateDataDirectory(); });
 }
 
 // The start-up centred the window before its frame was known; now it is.
@@ -170,10 +186,24 @@ void MainWindow::showEvent(QShowEvent *event)
     shownBefore_ = true;
     if (board_)
         board_->centreWindow();
+    if (QWindow *window = windowHandle())
+        window->installEventFilter(this); // to see the first expose
+}
+
+// The first expose paints the window at once; the signal is queued behind that paint.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &MainWindow::FirstFrameShown, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    closed_ = true;
     // No tick may start a round, sound or save once the window is going, whatever closes it.
     for (QTimer *timer : {T1, _1, _2, _3})
         timer->stop();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/late_parts.h"
 #include "app/main_menu.h"
 #include "app/storage_locations.h"
 #include "board/picture_folder.h"
@@ -15,6 +16,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,12 +55,21 @@ class MainWindow : public QMainWindow, private RoundOutputs
     Q_OBJECT
 
 public:
-    // Runs the start-up (FormCreate). A step that fails is reported to messages and the
-    // remaining steps run all the same, so the window, both boards and the timers exist.
-    // The chart window shows the results and the archive window's files; it must outlive
-    // this window.
-    MainWindow(MessageSink &messages, ChartWindow &chart, MainWindowOptions options = {});
+    // Runs the part of the start-up (FormCreate) that the first frame shows: the random
+    // generator, the settings, both boards with the text board shown, the counters. A step
+    // that fails is reported to messages and the remaining steps run all the same, so the
+    // window, both boards and the timers exist.
+    explicit MainWindow(MessageSink &messages, MainWindowOptions options = {});
     ~MainWindow() override;
+
+    // The rest of the start-up, which nothing on the first frame needs: the archive window
+    // with its list, the pictures unpacked and placed on the picture board, the sounds with
+    // their outputs, the data directory. Runs once; not at all after the window has closed.
+    // The chart window shows the results and the archive window's files; it must outlive
+    // this window. Without it (it could not be created) there is no archive window either.
+    // The sounds and the archive window's progress window come from late.
+    void CompleteStartUp(ChartWindow *chart, const LateParts &late);
+    bool StartUpComplete() const { return startUpComplete_; }
 
     // The windows that the program creates after this one and that the commands open.
     void AttachWindows(NameDialog &names, HelpWindow &help, AboutWindow &about);
@@ -69,14 +80,18 @@ public:
     RoundController &Controller() { return controller_; }
     ResultsStore &Store() { return store_; }
     Board *GameBoard() const { return board_; }
+    SoundPlayer *Sounds() const { return sounds_; }
 
 signals:
+    // The window's first frame has been painted; sent once, queued behind that paint.
+    void FirstFrameShown();
     // The window has closed: the settings are written and the pictures removed.
     void Closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildControls();
@@ -140,11 +155,13 @@ private:
     QTimer *_3;
     MainMenu menu_;
 
-    ChartWindow &chart_;
+    ChartWindow *chart_ = nullptr;
     NameDialog *names_ = nullptr;
     HelpWindow *help_ = nullptr;
     AboutWindow *about_ = nullptr;
     bool shownBefore_ = false;
+    bool startUpComplete_ = false;
+    bool closed_ = false;
     // The results file of the test that ended last, for the chart's CSV export; empty from the
     // start of the next test, whose log has no file yet.
     QString endedTestFile_;

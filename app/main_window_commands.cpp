@@ -110,7 +110,8 @@ void MainWindow::Konec1Click()
 {
     if (!_start->isEnabled())
         _pauseClick();
-    chart_.ShowResultsChart(controller_.Log().records, endedTestFile_);
+    if (chart_)
+        chart_->ShowResultsChart(controller_.Log().records, endedTestFile_);
 }
 
 void MainWindow::Archiv1Click()

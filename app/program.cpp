@@ -1,23 +1,26 @@
 #include "app/program.h"
 
 #include "app/about_window.h"
+#include "app/error_guard.h"
 #include "app/help_window.h"
 #include "app/name_dialog.h"
 #include "results/chart_window.h"
 
-namespace vorlant {
+#include <QTimer>
 
-Program::Program(MessageSink &messages, MainWindowOptions options)
-    : chart_(std::make_unique<ChartWindow>(messages)),
-      main_(std::make_unique<MainWindow>(messages, *chart_, std::move(options))),
-      names_(std::make_unique<NameDialog>(
-          messages, [main = main_.get()](const QString &name) { main->StartTest(name); })),
-      help_(std::make_unique<HelpWindow>(
-          [main = main_.get()] { return QString::fromStdString(main->Store().DataDirectory()); },
-          messages)),
-      about_(std::make_unique<AboutWindow>())
+namespace vorlant {
+namespace {
+
+constexpr int kLatestStartUpMs = 300;
+
+} // namespace
+
+Program::Program(MessageSink &messages, LateParts late, MainWindowOptions options)
+    : messages_(messages), late_(std::move(late)),
+      main_(std::make_unique<MainWindow>(messages, std::move(options)))
 {
-    main_->AttachWindows(*names_, *help_, *about_);
+    QObject::connect(main_.get(), &MainWindow::FirstFrameShown, main_.get(),
+                     [this] { CompleteStartUp(); });
 }
 
 Program::~Program() = default;
@@ -25,6 +28,25 @@ Program::~Program() = default;
 void Program::Show()
 {
     main_->show();
+    // A window that the window system never exposes (started minimised, on another
+    // desktop) still completes its start-up, a moment later.
+    QTimer::singleShot(kLatestStartUpMs, main_.get(), [this] { CompleteStartUp(); });
+}
+
+void Program::CompleteStartUp()
+{
+    if (startUpComplete_)
+        return;
+    startUpComplete_ = true;
+    RunReportingErrors(messages_, [this] { chart_ = late_.createChart(messages_); });
+    main_->CompleteStartUp(chart_.get(), late_);
+    MainWindow *main = main_.get();
+    names_ = std::make_unique<NameDialog>(messages_,
+                                          [main](const QString &name) { main->StartTest(name); });
+    help_ = std::make_unique<HelpWindow>(
+        [main] { return QString::fromStdString(main->Store().DataDirectory()); }, messages_);
+    about_ = std::make_unique<AboutWindow>();
+    main_->AttachWindows(*names_, *help_, *about_);
 }
 
 } // namespace vorlant

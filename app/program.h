@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/late_parts.h"
 #include "app/main_window.h"
 
 #include <memory>
@@ -12,20 +13,27 @@ class HelpWindow;
 class MessageSink;
 class NameDialog;
 
-// The program's windows, each created once and living until the program ends: the main
-// window (its start-up runs inside), then the name dialog, the help and the About window,
-// hidden. The chart window comes first, hidden, as the archive window that the main
-// window's start-up creates needs it. The other windows are only shown and hidden.
+// The program's windows, each created once and living until the program ends. The main
+// window comes first, with the part of its start-up that its first frame shows; once that
+// frame is painted, the rest follows: the chart window, which the archive window that the
+// main window's start-up creates needs, the rest of that start-up, then the name dialog,
+// the help and the About window, hidden. The other windows are only shown and hidden.
 class Program
 {
 public:
-    explicit Program(MessageSink &messages, MainWindowOptions options = {});
+    // The chart window and the sound player come from late.
+    Program(MessageSink &messages, LateParts late, MainWindowOptions options = {});
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    // Shows the main window; the program runs until it closes.
+    // Shows the main window; the program runs until it closes. The start-up completes
+    // right after the first frame, or a moment later if no frame comes.
     void Show();
+
+    // Completes the start-up now if it has not run yet; the windows below exist from here on
+    // (the chart window unless it could not be created, which has been reported).
+    void CompleteStartUp();
 
     MainWindow &Main() const { return *main_; }
     ChartWindow &Chart() const { return *chart_; } // TForm3
@@ -34,6 +42,9 @@ public:
     AboutWindow &About() const { return *about_; } // TForm7
 
 private:
+    MessageSink &messages_;
+    LateParts late_;
+    bool startUpComplete_ = false;
     // Destroyed in reverse: the dialogs, then the main window, then the chart it refers to.
     std::unique_ptr<ChartWindow> chart_;
     std::unique_ptr<MainWindow> main_;

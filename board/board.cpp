@@ -46,11 +46,17 @@ QFrame *MakePanel(QWidget *host, const char *name)
 
 Board::Board(QWidget *host, QWidget *counters, PictureList &pictures, RandomGenerator &random,
              std::function<bool()> inputOpen)
+    : Board(host, counters, std::move(inputOpen))
+{
+    placePictures(pictures, random);
+}
+
+Board::Board(QWidget *host, QWidget *counters, std::function<bool()> inputOpen)
     : QObject(host), m_host(host), m_counters(counters), m_inputOpen(std::move(inputOpen)),
       m_textPanel(MakePanel(host, "P1")), m_picturePanel(MakePanel(host, "P3"))
 {
     buildTextBoard();
-    buildPictureBoard(pictures, random);
+    buildPictureBoard();
 }
 
 Board::~Board() = default;
@@ -79,12 +85,11 @@ void Board::buildTextBoard()
         wire(m_textCells[std::size_t(index)], index);
 }
 
-void Board::buildPictureBoard(PictureList &pictures, RandomGenerator &random)
+void Board::buildPictureBoard()
 {
     for (int row = 0; row < kBoardSide; ++row) {
         for (int column = 0; column < kBoardSide; ++column) {
-            const int picked = pictures.pick(random);
-            auto *cell = new PictureCell(pictures.filePath(picked), m_picturePanel);
+            auto *cell = new PictureCell(m_picturePanel);
             cell->setGeometry(QRect(CellOrigin(row, column, kPictureCellSide),
                                     QSize(kPictureCellSide, kPictureCellSide)));
             cell->setCursor(Qt::ArrowCursor);
@@ -93,6 +98,18 @@ void Board::buildPictureBoard(PictureList &pictures, RandomGenerator &random)
     }
     for (int index = 0; index < kCellCount; ++index)
         wire(m_pictureCells[std::size_t(index)], index);
+}
+
+// Row by row, as the cells were built, so the same draws give the same pictures.
+void Board::placePictures(PictureList &pictures, RandomGenerator &random)
+{
+    for (int row = 0; row < kBoardSide; ++row) {
+        for (int column = 0; column < kBoardSide; ++column) {
+            const int picked = pictures.pick(random);
+            m_pictureCells[std::size_t(CellIndex({row, column}))]->setPictureFile(
+                pictures.filePath(picked));
+        }
+    }
 }
 
 void Board::wire(CellWidget *cell, int index)

@@ -40,7 +40,12 @@ public:
     // board yet. The board is a child of host.
     Board(QWidget *host, QWidget *counters, PictureList &pictures, RandomGenerator &random,
           std::function<bool()> inputOpen);
+    // Builds both boards with the picture cells still empty, for placePictures to fill.
+    Board(QWidget *host, QWidget *counters, std::function<bool()> inputOpen);
     ~Board() override;
+
+    // Gives each picture cell, in cell order, a picture drawn from pictures and loads it.
+    void placePictures(PictureList &pictures, RandomGenerator &random);
 
     // Sets the captions (Empty, Numbers, Letters) and shows the text board, or shows the
     // picture board leaving the captions as they are (Pictures).
@@ -80,7 +85,7 @@ signals:
 
 private:
     void buildTextBoard();
-    void buildPictureBoard(PictureList &pictures, RandomGenerator &random);
+    void buildPictureBoard();
     void wire(CellWidget *cell, int index);
     void setCaptions(const char *characters);
     void showBoard(QFrame *shown, QFrame *hidden);

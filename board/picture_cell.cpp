@@ -2,11 +2,22 @@
 
 namespace vorlant {
 
-PictureCell::PictureCell(const QString &file, QWidget *parent) : CellWidget(parent), m_picture(file)
+PictureCell::PictureCell(const QString &file, QWidget *parent) : PictureCell(parent)
+{
+    setPictureFile(file);
+}
+
+PictureCell::PictureCell(QWidget *parent) : CellWidget(parent)
 {
     setScaledContents(true);
     setAlignment(Qt::AlignCenter);
-    setPixmap(m_picture);
+}
+
+void PictureCell::setPictureFile(const QString &file)
+{
+    m_picture = QPixmap(file);
+    if (m_shown)
+        setPixmap(m_picture);
 }
 
 void PictureCell::setPictureShown(bool shown)

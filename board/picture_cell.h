@@ -15,6 +15,12 @@ class PictureCell : public CellWidget
 public:
     // Loads the picture from file; a file that cannot be loaded leaves the cell empty.
     PictureCell(const QString &file, QWidget *parent);
+    // A cell without a picture yet.
+    explicit PictureCell(QWidget *parent);
+
+    // Loads the picture from file, shown unless the cell is lit; a file that cannot be
+    // loaded leaves the cell empty.
+    void setPictureFile(const QString &file);
 
     void setPictureShown(bool shown);
     bool isPictureShown() const { return m_shown; }

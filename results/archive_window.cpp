@@ -63,8 +63,9 @@ QString FirstWord(const QString &text)
 
 } // namespace
 
-ArchiveWindow::ArchiveWindow(ResultsStore &store, ChartWindow &chart, QWidget *parent)
-    : QMainWindow(parent), store_(store), chart_(chart),
+ArchiveWindow::ArchiveWindow(ResultsStore &store, ChartWindow &chart, QWidget *parent,
+                             ProgressWindowMaker makeProgress)
+    : QMainWindow(parent), store_(store), chart_(chart), makeProgress_(std::move(makeProgress)),
       noticeBox_([this](NoticeKind kind, const QString &caption, const QString &text) {
           ShowMessageDialog(this, kind, caption, text);
       }),
@@ -240,7 +241,7 @@ void ArchiveWindow::SetSaveFileChooser(SaveFileChooser choose)
 ProgressWindow &ArchiveWindow::Progress()
 {
     if (!progress_)
-        progress_ = std::make_unique<ProgressWindow>(store_.Messages(), this);
+        progress_ = makeProgress_(store_.Messages(), this);
     return *progress_;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/csv_saving.h"
+#include "results/progress_window.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -20,7 +21,7 @@ namespace vorlant {
 
 class ChartWindow;
 class DirectoryEdit;
-class ProgressWindow;
+class MessageSink;
 class ResultsStore;
 struct ArchiveEntry;
 
@@ -42,8 +43,15 @@ public:
     using NoticeBox =
         std::function<void(NoticeKind kind, const QString &caption, const QString &text)>;
 
+    // Makes the window of a person's progress, a child of parent.
+    using ProgressWindowMaker =
+        std::function<std::unique_ptr<ProgressWindow>(MessageSink &messages, QWidget *parent)>;
+
     // Loads through the store and shows loaded files in the chart window; both outlive this.
-    ArchiveWindow(ResultsStore &store, ChartWindow &chart, QWidget *parent = nullptr);
+    // The program, which loads the progress window's code after its first frame, passes the
+    // maker from there.
+    ArchiveWindow(ResultsStore &store, ChartWindow &chart, QWidget *parent = nullptr,
+                  ProgressWindowMaker makeProgress = MakeProgressWindow);
     ~ArchiveWindow() override;
 
     // Puts folder into the directory field and makes it the initial browsing folder; a
@@ -95,6 +103,7 @@ private:
 
     ResultsStore &store_;
     ChartWindow &chart_;
+    ProgressWindowMaker makeProgress_;
     NoticeBox noticeBox_;
     SaveFileChooser saveFileChooser_ = ChooseCsvFile;
     std::unique_ptr<ProgressWindow> progress_;

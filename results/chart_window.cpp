@@ -113,3 +113,7 @@ bool ChartWindow::RunPrintDialog(QPrinter &printer)
 }
 
 } // namespace vorlant
+// The meta-object code is compiled here, not with the rest of the library's, so that the
+// program, which never creates this class itself, links neither it nor Qt's chart and print
+// modules behind it.
+#include "moc_chart_window.cpp"

@@ -36,8 +36,9 @@ public:
     // Draws the log's bars in place of the previous ones and shows the window without making
     // it modal; a visible window comes to the front. The log is only read. fileName names the
     // results file the log was loaded from, if any; the CSV export takes the person and the
-    // time of the test from it.
-    void ShowResultsChart(const LogRecords &log, const QString &fileName = QString());
+    // time of the test from it. Virtual so that the program, which loads this window's code
+    // after its first frame, reaches it through the object alone.
+    virtual void ShowResultsChart(const LogRecords &log, const QString &fileName = QString());
 
     // Replaces the save dialog of "Export do CSV…", which runs by default.
     void SetSaveFileChooser(SaveFileChooser choose);

@@ -127,4 +127,13 @@ bool ProgressWindow::RunPrintDialog(QPrinter &printer)
     return printDialog_->exec() == QDialog::Accepted;
 }
 
+std::unique_ptr<ProgressWindow> MakeProgressWindow(MessageSink &messages, QWidget *parent)
+{
+    return std::make_unique<ProgressWindow>(messages, parent);
+}
+
 } // namespace vorlant
+// The meta-object code is compiled here, not with the rest of the library's, so that the
+// program, whose archive window gets this window from its module, links neither it nor
+// Qt's chart and print modules behind it.
+#include "moc_progress_window.cpp"

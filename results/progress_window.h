@@ -30,8 +30,10 @@ public:
 
     // Reads the results files of person in folder and shows their tests in front. Files that
     // cannot be read are left out and named in one message afterwards. A reading cancelled
-    // by the user shows nothing and leaves the window as it was.
-    void ShowProgress(const QString &folder, const QString &person);
+    // by the user shows nothing and leaves the window as it was. Virtual so that the
+    // archive window, which the program links without this window's code, reaches it
+    // through the object alone.
+    virtual void ShowProgress(const QString &folder, const QString &person);
 
     // Reading that takes longer than this shows a progress dialog; by default 300 ms.
     void SetProgressDialogAfter(std::chrono::milliseconds delay) { dialogAfter_ = delay; }
@@ -59,5 +61,8 @@ private:
     ChartWindow::PrinterSetup printerSetup_;
     bool shownBefore_ = false;
 };
+
+// Builds the window directly, for a program that links Qt's chart and print modules.
+std::unique_ptr<ProgressWindow> MakeProgressWindow(MessageSink &messages, QWidget *parent);
 
 } // namespace vorlant

@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
-  qt6-base-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev qt6-charts-dev qt6-multimedia-dev qt6-translations-l10n
+  qt6-base-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev qt6-charts-dev qt6-multimedia-dev qt6-translations-l10n libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3
   xvfb xauth fonts-liberation2
+  python3-xlib
   dpkg-dev file desktop-file-utils appstream lintian
 )
 # `make fuzz` needs clang's libFuzzer runtime as well.

@@ -1,8 +1,14 @@
 #include "board/board.h"
 #include "board/cell_widget.h"
 #include "board/picture_cell.h"
+#include "board/sound_player.h"
 #include "engine/attempt_log.h"
+#include "results/chart_window.h"
+#include "results/progress_window.h"
 #include "tests/app/program_rig.h"
+
+#include <QAction>
+#include <QTableWidget>
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +29,7 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using testing::ProgramRig;
+using testing::RigStartUp;
 
 TEST(MainWindowStartUp, LeavesTheWindowReadyForAFirstTest)
 {
@@ -66,6 +73,120 @@ TEST(MainWindowStartUp, FailingStepIsReportedAndTheRestStillRuns)
     EXPECT_EQ(rig.label("_poc")->text(), "4") << "the later steps ran";
 
     // And a test can be played on picture-less cells.
+    rig.startWithName([&] { rig.button("_start")->click(); }, "Eva");
+    rig.click(rig.showRound().at(0));
+    EXPECT_EQ(rig.main().Controller().Position(), 1);
+}
+
+// The first frame shows the window as it will stay; what it does not show (the pictures,
+// the archive, the chart and the sounds) follows right after it, before the user can act.
+TEST(MainWindowStartUp, ShowsTheFirstFrameThenCompletesTheRestBeforeTheUserActs)
+{
+    ProgramRig rig(
+        [](const QString &, const QString &program) {
+            ASSERT_TRUE(QDir(program).mkpath("data"));
+            QFile saved(program + "/data/Eva 2024_03_04 10_00.mem");
+            ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+            saved.write(QByteArray(16016, '\0'));
+        },
+        {}, {}, RigStartUp{.completeAtOnce = false});
+    MainWindow &main = rig.main();
+    EXPECT_FALSE(main.StartUpComplete());
+    EXPECT_FALSE(main.GameBoard()->textPanel()->isHidden());
+    EXPECT_EQ(rig.label("_poc")->text(), "4");
+    EXPECT_FALSE(QFileInfo::exists(rig.currentFolder() + "/obr_deti")) << "not before the frame";
+
+    rig.program().Show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.StartUpComplete(); }));
+
+    EXPECT_EQ(QDir(rig.currentFolder() + "/obr_deti").entryList(QDir::Files).size(), 42);
+    for (int index = 0; index < kCellCount; ++index)
+        EXPECT_TRUE(main.GameBoard()->pictureCell(index)->hasPicture()) << index;
+    ASSERT_NE(main.Sounds(), nullptr);
+    EXPECT_TRUE(main.Sounds()->isLoaded("WAVE_ERR"));
+    // The first "Archiv" shows the list at once.
+    rig.action("Archiv1")->trigger();
+    const auto *list = main.findChild<QTableWidget *>("SG1");
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->window()->isVisible());
+    ASSERT_NE(list->item(0, 2), nullptr);
+    EXPECT_EQ(list->item(0, 2)->text(), "Eva 2024_03_04 10_00.mem");
+    rig.action("Konec1")->trigger(); // "Výsledky"
+    EXPECT_TRUE(rig.program().Chart().isVisible());
+    EXPECT_THAT(rig.sink.messages, IsEmpty());
+    EXPECT_THAT(rig.sink.errors, IsEmpty());
+}
+
+TEST(MainWindowStartUp, WindowClosedBeforeItsFirstFrameLeavesNoPicturesBehind)
+{
+    ProgramRig rig({}, {}, {}, RigStartUp{.completeAtOnce = false});
+    rig.program().Show();
+    rig.main().close();
+    rig.program().CompleteStartUp(); // as a first frame that came too late
+    QTest::qWait(20);
+    EXPECT_FALSE(rig.main().StartUpComplete());
+    EXPECT_FALSE(QFileInfo::exists(rig.currentFolder() + "/obr_deti"));
+    EXPECT_TRUE(QFileInfo::exists(rig.programFolder() + "/Vorlant.ini"));
+}
+
+// The program's own chart window, progress window and sound player come from the module
+// beside it.
+TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartWindowAndTheSounds)
+{
+    const LateParts late = LoadedLateParts(QStringLiteral(VORLANT_LATE_MODULE_DIR));
+    testing::RecordingSink sink;
+    const std::unique_ptr<ChartWindow> chart = late.createChart(sink);
+    LogRecords log{};
+    log[1] = {3, true, 1200};
+    chart->ShowResultsChart(log);
+    EXPECT_TRUE(chart->isVisible());
+    const std::unique_ptr<SoundPlayer> sounds(late.createSounds(nullptr));
+    EXPECT_TRUE(sounds->isLoaded("WAVE_UP"));
+    sounds->play("WAVE_UP");
+    sounds->waitForAudioThread();
+    const std::unique_ptr<ProgressWindow> progress = late.createProgress(sink, nullptr);
+    EXPECT_EQ(progress->objectName(), "progressWindow");
+}
+
+// The archive window, part of the program itself, opens a person's progress from the module.
+TEST(MainWindowStartUp, TheArchiveShowsAPersonsProgressFromTheModule)
+{
+    ProgramRig rig(
+        [](const QString &, const QString &program) {
+            ASSERT_TRUE(QDir(program).mkpath("data"));
+            QFile saved(program + "/data/Eva 2024_03_04 10_00.mem");
+            ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+            saved.write(QByteArray(16016, '\0'));
+        },
+        {}, {}, RigStartUp{.late = LoadedLateParts(QStringLiteral(VORLANT_LATE_MODULE_DIR))});
+    rig.action("Archiv1")->trigger();
+    auto *list = rig.main().findChild<QTableWidget *>("SG1");
+    ASSERT_NE(list, nullptr);
+    list->setCurrentCell(0, 0);
+    auto *progressOfPerson = list->window()->findChild<QAction *>("progressOfPerson");
+    ASSERT_NE(progressOfPerson, nullptr);
+
+    progressOfPerson->trigger();
+
+    // The module's own copy of the class: found by name, not by type.
+    const auto *progress = list->window()->findChild<QMainWindow *>("progressWindow");
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->windowTitle(), "Vývoj výsledků – Eva");
+    EXPECT_THAT(rig.sink.errors, IsEmpty());
+}
+
+// Without the module the program still runs: the error is shown, the chart and the archive
+// stay away and their commands do nothing, and a test can be played.
+TEST(MainWindowStartUp, AMissingModuleIsReportedAndTheRestOfTheProgramWorks)
+{
+    ProgramRig rig({}, {}, {}, RigStartUp{.late = LoadedLateParts(QStringLiteral("/nonexistent"))});
+    ASSERT_EQ(rig.sink.errors.size(), 2u) << "the chart window and the sounds";
+    EXPECT_THAT(rig.sink.errors[0], HasSubstr("vorlant_late"));
+    EXPECT_TRUE(rig.main().StartUpComplete());
+    EXPECT_EQ(rig.main().Sounds(), nullptr);
+    rig.action("Archiv1")->trigger();
+    rig.action("Konec1")->trigger();
     rig.startWithName([&] { rig.button("_start")->click(); }, "Eva");
     rig.click(rig.showRound().at(0));
     EXPECT_EQ(rig.main().Controller().Position(), 1);

@@ -15,7 +15,7 @@
 namespace vorlant::testing {
 
 ProgramRig::ProgramRig(const Prepare &prepare, const QString &programSubfolder,
-                       const QString &userHome)
+                       const QString &userHome, RigStartUp startUp)
     : previousFolder_(QDir::currentPath()),
       programFolder_(programSubfolder.isEmpty() ? programDir_.path()
                                                 : programDir_.filePath(programSubfolder)),
@@ -36,7 +36,9 @@ ProgramRig::ProgramRig(const Prepare &prepare, const QString &programSubfolder,
     options.clock = [this] { return now; };
     options.seed = 20240305;
     options.localClock = [] { return LocalTime{2024, 3, 5, 9, 7}; };
-    program_ = std::make_unique<Program>(sink, std::move(options));
+    program_ = std::make_unique<Program>(sink, std::move(startUp.late), std::move(options));
+    if (startUp.completeAtOnce)
+        program_->CompleteStartUp();
 }
 
 ProgramRig::~ProgramRig()

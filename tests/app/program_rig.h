@@ -21,6 +21,15 @@
 
 namespace vorlant::testing {
 
+// How the rig's program completes its start-up.
+struct RigStartUp
+{
+    LateParts late = LinkedLateParts();
+    // As right after the first frame, before the user can act; otherwise the start-up
+    // completes only after a first frame of the shown window.
+    bool completeAtOnce = true;
+};
+
 // The whole program in a fresh temporary current folder and program folder, with a fixed seed,
 // a fixed date for results files and a clock that moves only when the test moves it. Failures
 // are recorded instead of shown.
@@ -34,7 +43,7 @@ public:
     // "usr/bin" of an installed tree. The user's own folders go into userHome ("config" and
     // "share" in it), by default a fresh temporary folder, so the real home is never touched.
     explicit ProgramRig(const Prepare &prepare = {}, const QString &programSubfolder = {},
-                        const QString &userHome = {});
+                        const QString &userHome = {}, RigStartUp startUp = {});
     ~ProgramRig();
 
     std::int64_t now = 0; // the fake clock, in milliseconds

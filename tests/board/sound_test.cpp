@@ -2,6 +2,8 @@
 #include "board/sound_player.h"
 #include "board/wave_format.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -93,6 +95,18 @@ TEST(SoundPlayer, FindsTheThreeSoundsAndPlaysAnyNameWithoutFailing)
     QTest::qWait(20);
     player.play("WAVE_ERR");
 } // destroyed while a sound may still be playing
+
+// One output per sound, made once when the player is created; plays only start them again.
+// Without a sound card (as under CI) there are none and every play is silent.
+TEST(SoundPlayer, CreatesItsOutputsOnceAndReusesThemForEveryPlay)
+{
+    SoundPlayer player;
+    const int expected = QMediaDevices::defaultAudioOutput().isNull() ? 0 : 3;
+    EXPECT_EQ(player.outputCount(), expected);
+    for (int i = 0; i < 20; ++i)
+        player.play(i % 2 ? "WAVE_ERR" : "WAVE_UP");
+    EXPECT_EQ(player.outputCount(), expected);
+}
 
 } // namespace
 } // namespace vorlant

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the program into a temporary prefix and runs it as a user would: offscreen, as an
 # unprivileged user (root, as in CI, could write anywhere) with its home in a temporary folder.
-# Checks where the settings, the results folder and the pictures land for an installed copy
+# Checks that the program finds its module "vorlant_late" (the chart, progress and sound
+# code) where it was installed, and where the settings, the results folder and the pictures
+# land for an installed copy
 # started from the home folder or from /, for two copies at once, for a second start, for a
 # portable copy in a folder it can write and for one in a folder it cannot.
 #   installed_program_test.sh <build folder>
@@ -70,6 +72,8 @@ picture_count() { find "$1" -maxdepth 1 -name 'DATA_*.jpg' -type f 2>/dev/null |
 holds_pictures() {
     [[ $(picture_count "$2") -eq 42 ]] && [[ $(readlink /proc/"$1"/fd/* 2>/dev/null) == *"$2"* ]]
 }
+# The copy has loaded its module, which it does before it unpacks the pictures.
+uses_module() { grep -q '/libvorlant_late\.so$' /proc/"$1"/maps; }
 # Ends a copy as a session does, with SIGTERM; it must close as from its window.
 stop() {
     kill -TERM "$1"
@@ -91,6 +95,11 @@ for file in "${installed[@]}"; do
     [[ -f $work/prefix/$file ]] || fail "not installed: $file"
 done
 program=$work/prefix/bin/vorlant
+# The module lies in the program's own folder below the library folder, not beside it.
+modules=$(cd "$work/prefix" && find . -name 'libvorlant_late.so*' -printf '%P\n')
+[[ $modules == lib*/vorlant/libvorlant_late.so ]] || fail "the module is installed as: $modules"
+module=$work/prefix/$modules
+[[ ! -e $work/prefix/bin/libvorlant_late.so ]] || fail "the module is installed beside the program"
 touch "$work/installed"
 
 # An installed copy started from the home folder by a launcher, and a second one from /.
@@ -100,6 +109,7 @@ data=$home/.local/share/vorlant
 start first "$home" "$home" "$program"
 first=$pid
 wait_until "the first copy holds its pictures" holds_pictures "$first" "$data/obr_deti"
+uses_module "$first" || fail "the installed copy did not load $module"
 wait_until "the results folder is made" test -d "$data/data"
 start second / "$home" "$program"
 second=$pid
@@ -124,18 +134,20 @@ stop "$pid"
 grep -qx "DE=$home/elsewhere" "$config/Vorlant.ini" || fail "settings: $(cat "$config/Vorlant.ini")"
 
 # A portable copy in a folder it can write keeps everything beside itself and its pictures
-# below the current folder, as before.
+# below the current folder, as before. Its module lies beside it, as in the build folder.
 portable=$work/portable
 mkdir -p "$portable/run"
 cp "$program" "$portable/vorlant"
+cp "$module" "$portable/"
 chown -R "$owner" "$portable"
 home=$(new_home portable-home)
 start portable "$portable/run" "$home" "$portable/vorlant"
 wait_until "the portable copy holds its pictures" holds_pictures "$pid" "$portable/run/obr_deti"
+uses_module "$pid" || fail "the portable copy did not load the module beside it"
 wait_until "the portable results folder is made" test -d "$portable/data"
 stop "$pid"
 grep -qx "DE=$portable/data" "$portable/Vorlant.ini" || fail "portable settings missing"
-[[ $(names_in "$portable") == "Vorlant.ini data run vorlant" ]] || fail "in $portable: $(names_in "$portable")"
+[[ $(names_in "$portable") == "Vorlant.ini data libvorlant_late.so run vorlant" ]] || fail "in $portable: $(names_in "$portable")"
 [[ $(names_in "$portable/run") == "" ]] || fail "left in the current folder: $(names_in "$portable/run")"
 [[ ! -e $home/.config/vorlant && ! -e $home/.local/share/vorlant ]] ||
     fail "the portable copy wrote into the user's folders"
@@ -145,13 +157,13 @@ grep -qx "DE=$portable/data" "$portable/Vorlant.ini" || fail "portable settings 
 if [[ ${#as_user[@]} -gt 0 ]]; then
     locked=$work/locked
     mkdir -p "$locked"
-    cp "$program" "$locked/vorlant"
+    cp "$program" "$module" "$locked/"
     home=$(new_home locked-home)
     start locked / "$home" "$locked/vorlant"
     wait_until "the copy in a locked folder holds its pictures" \
         holds_pictures "$pid" "$home/.local/share/vorlant/obr_deti"
     stop "$pid"
     [[ -f $home/.config/vorlant/Vorlant.ini ]] || fail "no settings in the user's folder"
-    [[ $(names_in "$locked") == "vorlant" ]] || fail "in $locked: $(names_in "$locked")"
+    [[ $(names_in "$locked") == "libvorlant_late.so vorlant" ]] || fail "in $locked: $(names_in "$locked")"
 fi
 echo "installed and portable copies keep their files where they belong"

@@ -214,9 +214,17 @@ TEST_F(CsvExportTest, TheSaveDialogSuggestsTheHomeFolderAndAsksBeforeReplacing)
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             if (suggested.isEmpty())
                 suggested = dialog->selectedFiles().value(0);
-            dialog->selectFile(Path("existing.csv"));
+            // The dialog reads the suggested folder on a thread of its own and, once it has,
+            // may put the suggested name back: the file is typed again until the choice holds.
+            const QString chosen = Path("existing.csv");
+            if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"))
+                name->setText(chosen);
             // Later, so that this timer is free to answer the question that follows.
-            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+            QTimer::singleShot(0, dialog, [dialog, chosen] {
+                if (QApplication::activeModalWidget() == dialog &&
+                    dialog->selectedFiles() == QStringList{chosen})
+                    static_cast<QDialog *>(dialog)->accept();
+            });
         }
     });
     user.start(10);

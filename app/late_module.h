@@ -1,0 +1,21 @@
+#pragma once
+
+class QObject;
+class QWidget;
+
+namespace vorlant {
+
+class ChartWindow;
+class MessageSink;
+class ProgressWindow;
+class SoundPlayer;
+
+// The entry points of the module "vorlant_late" (late_module.cpp).
+using CreateChartWindowFunction = ChartWindow *(*)(MessageSink &messages);
+using CreateSoundPlayerFunction = SoundPlayer *(*)(QObject *parent);
+using CreateProgressWindowFunction = ProgressWindow *(*)(MessageSink &messages, QWidget *parent);
+inline constexpr const char *kCreateChartWindowSymbol = "VorlantCreateChartWindow";
+inline constexpr const char *kCreateSoundPlayerSymbol = "VorlantCreateSoundPlayer";
+inline constexpr const char *kCreateProgressWindowSymbol = "VorlantCreateProgressWindow";
+
+} // namespace vorlant

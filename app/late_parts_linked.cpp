@@ -1,0 +1,15 @@
+#include "app/late_parts.h"
+
+#include "board/sound_player.h"
+#include "results/chart_window.h"
+#include "results/progress_window.h"
+
+namespace vorlant {
+
+LateParts LinkedLateParts()
+{
+    return {[](MessageSink &messages) { return std::make_unique<ChartWindow>(messages); },
+            [](QObject *parent) { return new SoundPlayer(parent); }, MakeProgressWindow};
+}
+
+} // namespace vorlant
