@@ -10,7 +10,6 @@
 #include <QChartView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace vorlant {
@@ -22,8 +21,7 @@ constexpr QSize kOuterSize{713, 399};
 
 ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
     : QMainWindow(parent), messages_(messages), chart_(new AttemptsChart),
-      Ch1_(new QChartView(chart_, this)),
-      printerSetup_([this](QPrinter &printer) { return RunPrintDialog(printer); })
+      Ch1_(new QChartView(chart_, this)), printer_(*this)
 {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("Graf"));
@@ -49,10 +47,7 @@ ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
     connect(close, &QAction::triggered, this, &ChartWindow::Konec1Click);
 }
 
-ChartWindow::~ChartWindow()
-{
-    delete printDialog_; // before the printer it works on
-}
+ChartWindow::~ChartWindow() = default;
 
 void ChartWindow::ShowResultsChart(const LogRecords &log, const QString &fileName)
 {
@@ -64,7 +59,7 @@ void ChartWindow::ShowResultsChart(const LogRecords &log, const QString &fileNam
 
 void ChartWindow::SetPrinterSetup(PrinterSetup setup)
 {
-    printerSetup_ = std::move(setup);
+    printer_.SetSetup(std::move(setup));
 }
 
 void ChartWindow::Vbrtiskrny1Click()
@@ -96,20 +91,8 @@ void ChartWindow::Konec1Click()
 
 void ChartWindow::Print(const QRect &area)
 {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!printerSetup_(*printer_))
-        return;
-    const QString error = PrintChart(*printer_, area, shownLog_);
-    if (!error.isEmpty())
-        messages_.Error(error.toStdString());
-}
-
-bool ChartWindow::RunPrintDialog(QPrinter &printer)
-{
-    if (!printDialog_)
-        printDialog_ = new QPrintDialog(&printer, this);
-    return printDialog_->exec() == QDialog::Accepted;
+    printer_.Print(messages_,
+                   [&](QPrinter &printer) { return PrintChart(printer, area, shownLog_); });
 }
 
 } // namespace vorlant

@@ -2,6 +2,7 @@
 
 #include "engine/attempt_log.h"
 #include "results/csv_saving.h"
+#include "results/page_printer.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -10,8 +11,6 @@
 #include <memory>
 
 class QChartView;
-class QPrintDialog;
-class QPrinter;
 class QRect;
 
 namespace vorlant {
@@ -27,7 +26,7 @@ class ChartWindow : public QMainWindow
 
 public:
     // Lets the user choose and set up the printer; false when the user cancelled.
-    using PrinterSetup = std::function<bool(QPrinter &)>;
+    using PrinterSetup = PagePrinter::Setup;
 
     // Print failures are reported as errors to the messages.
     explicit ChartWindow(MessageSink &messages, QWidget *parent = nullptr);
@@ -59,7 +58,6 @@ public:
 
 private:
     void Print(const QRect &area);
-    bool RunPrintDialog(QPrinter &printer);
 
     MessageSink &messages_;
     AttemptsChart *chart_;
@@ -67,9 +65,7 @@ private:
     LogRecords shownLog_{};
     QString shownFileName_;
     SaveFileChooser saveFileChooser_ = ChooseCsvFile;
-    std::unique_ptr<QPrinter> printer_; // kept, so the user's printer settings last the run
-    QPrintDialog *printDialog_ = nullptr;
-    PrinterSetup printerSetup_;
+    PagePrinter printer_;
     bool shownBefore_ = false; // later shows leave the window where the user put it
 };
 

@@ -14,7 +14,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QToolTip>
 
@@ -29,8 +28,7 @@ constexpr double kHoverRadius = 8;
 
 ProgressWindow::ProgressWindow(MessageSink &messages, QWidget *parent)
     : QMainWindow(parent), messages_(messages), chart_(new ProgressChart),
-      view_(new QChartView(chart_, this)),
-      printerSetup_([this](QPrinter &printer) { return RunPrintDialog(printer); })
+      view_(new QChartView(chart_, this)), printer_(*this)
 {
     setObjectName(QStringLiteral("progressWindow"));
     setWindowTitle(QStringLiteral("Vývoj výsledků"));
@@ -57,10 +55,7 @@ ProgressWindow::ProgressWindow(MessageSink &messages, QWidget *parent)
     connect(close, &QAction::triggered, this, &QWidget::close);
 }
 
-ProgressWindow::~ProgressWindow()
-{
-    delete printDialog_; // before the printer it works on
-}
+ProgressWindow::~ProgressWindow() = default;
 
 void ProgressWindow::ShowProgress(const QString &folder, const QString &person)
 {
@@ -106,25 +101,14 @@ void ProgressWindow::ShowPointAt(const QPoint &viewportPosition, const QPoint &g
 
 void ProgressWindow::Print(const QRect &area)
 {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!printerSetup_(*printer_))
-        return;
-    const QString error =
-        PrintPage(*printer_, area, windowTitle(), [this](QPainter &painter, const QRectF &target) {
-            auto *chart = new ProgressChart;
-            chart->Fill(person_, chart_->Tests());
-            RenderChart(painter, target, chart);
-        });
-    if (!error.isEmpty())
-        messages_.Error(error.toStdString());
-}
-
-bool ProgressWindow::RunPrintDialog(QPrinter &printer)
-{
-    if (!printDialog_)
-        printDialog_ = new QPrintDialog(&printer, this);
-    return printDialog_->exec() == QDialog::Accepted;
+    printer_.Print(messages_, [&](QPrinter &printer) {
+        return PrintPage(printer, area, windowTitle(),
+                         [this](QPainter &painter, const QRectF &target) {
+                             auto *chart = new ProgressChart;
+                             chart->Fill(person_, chart_->Tests());
+                             RenderChart(painter, target, chart);
+                         });
+    });
 }
 
 std::unique_ptr<ProgressWindow> MakeProgressWindow(MessageSink &messages, QWidget *parent)

@@ -8,8 +8,6 @@
 #include <memory>
 
 class QChartView;
-class QPrintDialog;
-class QPrinter;
 
 namespace vorlant {
 
@@ -38,7 +36,7 @@ public:
     // Reading that takes longer than this shows a progress dialog; by default 300 ms.
     void SetProgressDialogAfter(std::chrono::milliseconds delay) { dialogAfter_ = delay; }
     // Replaces the printer setup dialog, which runs by default.
-    void SetPrinterSetup(ChartWindow::PrinterSetup setup) { printerSetup_ = std::move(setup); }
+    void SetPrinterSetup(ChartWindow::PrinterSetup setup) { printer_.SetSetup(std::move(setup)); }
 
     ProgressChart &Chart() const { return *chart_; }
 
@@ -47,7 +45,6 @@ protected:
 
 private:
     void Print(const QRect &area);
-    bool RunPrintDialog(QPrinter &printer);
     void ShowPointAt(const QPoint &viewportPosition, const QPoint &globalPosition);
 
     MessageSink &messages_;
@@ -56,9 +53,7 @@ private:
     QString person_;
     std::chrono::milliseconds dialogAfter_{300};
     bool reading_ = false;
-    std::unique_ptr<QPrinter> printer_; // kept, so the user's printer settings last the run
-    QPrintDialog *printDialog_ = nullptr;
-    ChartWindow::PrinterSetup printerSetup_;
+    PagePrinter printer_;
     bool shownBefore_ = false;
 };
 

@@ -78,18 +78,20 @@ TEST(MainWindowStartUp, FailingStepIsReportedAndTheRestStillRuns)
     EXPECT_EQ(rig.main().Controller().Position(), 1);
 }
 
+// Prepares the program folder with one results file in its data folder.
+void WithOneSavedTest(const QString &, const QString &program)
+{
+    ASSERT_TRUE(QDir(program).mkpath("data"));
+    QFile saved(program + "/data/Eva 2024_03_04 10_00.mem");
+    ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+    saved.write(QByteArray(16016, '\0'));
+}
+
 // The first frame shows the window as it will stay; what it does not show (the pictures,
 // the archive, the chart and the sounds) follows right after it, before the user can act.
 TEST(MainWindowStartUp, ShowsTheFirstFrameThenCompletesTheRestBeforeTheUserActs)
 {
-    ProgramRig rig(
-        [](const QString &, const QString &program) {
-            ASSERT_TRUE(QDir(program).mkpath("data"));
-            QFile saved(program + "/data/Eva 2024_03_04 10_00.mem");
-            ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
-            saved.write(QByteArray(16016, '\0'));
-        },
-        {}, {}, RigStartUp{.completeAtOnce = false});
+    ProgramRig rig(WithOneSavedTest, {}, {}, RigStartUp{.completeAtOnce = false});
     MainWindow &main = rig.main();
     EXPECT_FALSE(main.StartUpComplete());
     EXPECT_FALSE(main.GameBoard()->textPanel()->isHidden());
@@ -151,14 +153,8 @@ TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartWindowAndTheSounds
 // The archive window, part of the program itself, opens a person's progress from the module.
 TEST(MainWindowStartUp, TheArchiveShowsAPersonsProgressFromTheModule)
 {
-    ProgramRig rig(
-        [](const QString &, const QString &program) {
-            ASSERT_TRUE(QDir(program).mkpath("data"));
-            QFile saved(program + "/data/Eva 2024_03_04 10_00.mem");
-            ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
-            saved.write(QByteArray(16016, '\0'));
-        },
-        {}, {}, RigStartUp{.late = LoadedLateParts(QStringLiteral(VORLANT_LATE_MODULE_DIR))});
+    ProgramRig rig(WithOneSavedTest, {}, {},
+                   RigStartUp{.late = LoadedLateParts(QStringLiteral(VORLANT_LATE_MODULE_DIR))});
     rig.action("Archiv1")->trigger();
     auto *list = rig.main().findChild<QTableWidget *>("SG1");
     ASSERT_NE(list, nullptr);
