@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/czech_translations.h"
+#include "app/deferred_icon_style.h"
 #include "app/error_guard.h"
 
 #include <QIcon>
@@ -28,6 +29,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setDesktopFileName(QStringLiteral("vorlant"));
     InstallCzechTranslations(*this);
     setQuitOnLastWindowClosed(false);
+    setStyle(new DeferredIconStyle);
 }
 
 void Application::SetProgramIcon()

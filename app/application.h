@@ -6,10 +6,11 @@
 
 namespace vorlant {
 
-// The program's application object: Qt's dialogs speak Czech, every window carries the
-// program's icon once SetProgramIcon has run, the program ends when the main window closes
-// (not with the last window), and an exception escaping an event handler is shown in an
-// error box instead of ending it.
+// The program's application object: Qt's dialogs speak Czech, the windows wear the
+// desktop's style (with the menu bar's overflow icon read when first drawn), every window
+// carries the program's icon once SetProgramIcon has run, the program ends when the main
+// window closes (not with the last window), and an exception escaping an event handler is
+// shown in an error box instead of ending it.
 class Application : public QApplication
 {
     Q_OBJECT

@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
 {
     vorlant::FontWarmUp fonts;
     vorlant::Application application(argc, argv);
-    fonts.wait();
+    fonts.complete();
     vorlant::MessageBoxes messages;
     // Ending the session or pressing Ctrl+C in a terminal closes the window as its close box
     // does. Caught from the start; acted on once the message loop runs.
