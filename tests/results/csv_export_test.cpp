@@ -37,16 +37,15 @@ LogRecords FullLog()
 class CsvExportTest : public test::ArchiveRig
 {
 protected:
+    // Both windows' save dialogs note what they suggest and choose the target.
     void SetUp() override
     {
-        window.SetSaveFileChooser([this](QWidget *, const QString &suggested) {
+        const auto chooser = [this](QWidget *, const QString &suggested) {
             suggestions << suggested;
             return target;
-        });
-        chart.SetSaveFileChooser([this](QWidget *, const QString &suggested) {
-            suggestions << suggested;
-            return target;
-        });
+        };
+        window.SetSaveFileChooser(chooser);
+        chart.SetSaveFileChooser(chooser);
     }
     // What Python's csv module finds wrong in the CSV at path, compared with the results
     // files (names in the root folder, "=name" for a log without a file name); empty if
