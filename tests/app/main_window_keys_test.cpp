@@ -47,10 +47,7 @@ const Key &KeyAt(CellPosition cell)
     return kCzechKeys[cell.row][cell.column];
 }
 
-CellPosition OtherCell(CellPosition cell)
-{
-    return {(cell.row + 1) % kBoardSide, cell.column};
-}
+using testing::OtherCell;
 
 // The colour in the middle of a cell as its panel draws it, whatever shows there.
 QColor ShownColour(const QWidget &cell)

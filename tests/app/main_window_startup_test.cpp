@@ -4,7 +4,6 @@
 #include "board/sound_player.h"
 #include "engine/attempt_log.h"
 #include "results/chart_window.h"
-#include "results/progress_window.h"
 #include "tests/app/program_rig.h"
 
 #include <QAction>
@@ -132,29 +131,18 @@ TEST(MainWindowStartUp, WindowClosedBeforeItsFirstFrameLeavesNoPicturesBehind)
 }
 
 // The program's own chart window, progress window and sound player come from the module
-// beside it.
-TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartWindowAndTheSounds)
-{
-    const LateParts late = LoadedLateParts(QStringLiteral(VORLANT_LATE_MODULE_DIR));
-    testing::RecordingSink sink;
-    const std::unique_ptr<ChartWindow> chart = late.createChart(sink);
-    LogRecords log{};
-    log[1] = {3, true, 1200};
-    chart->ShowResultsChart(log);
-    EXPECT_TRUE(chart->isVisible());
-    const std::unique_ptr<SoundPlayer> sounds(late.createSounds(nullptr));
-    EXPECT_TRUE(sounds->isLoaded("WAVE_UP"));
-    sounds->play("WAVE_UP");
-    sounds->waitForAudioThread();
-    const std::unique_ptr<ProgressWindow> progress = late.createProgress(sink, nullptr);
-    EXPECT_EQ(progress->objectName(), "progressWindow");
-}
-
-// The archive window, part of the program itself, opens a person's progress from the module.
-TEST(MainWindowStartUp, TheArchiveShowsAPersonsProgressFromTheModule)
+// beside it; the archive window, part of the program itself, opens a person's progress from it.
+TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartTheProgressAndTheSounds)
 {
     ProgramRig rig(WithOneSavedTest, {}, {},
                    RigStartUp{.late = LoadedLateParts(QStringLiteral(VORLANT_LATE_MODULE_DIR))});
+    ASSERT_NE(rig.main().Sounds(), nullptr);
+    EXPECT_TRUE(rig.main().Sounds()->isLoaded("WAVE_UP"));
+    rig.main().Sounds()->play("WAVE_UP");
+    rig.main().Sounds()->waitForAudioThread();
+    rig.action("Konec1")->trigger(); // "Výsledky"
+    EXPECT_TRUE(rig.program().Chart().isVisible());
+
     rig.action("Archiv1")->trigger();
     auto *list = rig.main().findChild<QTableWidget *>("SG1");
     ASSERT_NE(list, nullptr);
@@ -228,7 +216,7 @@ TEST(MainWindowShutDown, ClosingStopsAllFourTimersWhateverClosesTheWindow)
         {"_3",
          [](ProgramRig &rig) {
              const CellPosition first = rig.showRound().at(0);
-             rig.click({(first.row + 1) % kBoardSide, first.column}); // wrong: the attempt ends
+             rig.click(testing::OtherCell(first)); // wrong: the attempt ends
              rig.fire("_2");
          }},
     };

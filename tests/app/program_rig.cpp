@@ -3,12 +3,16 @@
 #include "app/name_dialog.h"
 #include "board/board.h"
 #include "board/cell_widget.h"
+#include "results/results_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimerEvent>
+
+#include <span>
 
 #include <gtest/gtest.h>
 
@@ -23,11 +27,6 @@ ProgramRig::ProgramRig(const Prepare &prepare, const QString &programSubfolder,
 {
     EXPECT_TRUE(current_.isValid() && programDir_.isValid() && ownUserHome_.isValid());
     EXPECT_TRUE(QDir().mkpath(programFolder_));
-    for (const auto &[variable, folder] : {std::pair{"XDG_CONFIG_HOME", userConfigFolder()},
-                                           std::pair{"XDG_DATA_HOME", userDataFolder()}}) {
-        previousUserFolders_.emplace_back(variable, qgetenv(variable));
-        qputenv(variable, QFile::encodeName(folder));
-    }
     EXPECT_TRUE(QDir::setCurrent(current_.path()));
     if (prepare)
         prepare(current_.path(), programFolder_);
@@ -45,8 +44,6 @@ ProgramRig::~ProgramRig()
 {
     program_.reset();
     QDir::setCurrent(previousFolder_);
-    for (const auto &[variable, value] : previousUserFolders_)
-        value.isEmpty() ? qunsetenv(variable) : qputenv(variable, value);
 }
 
 void ProgramRig::fire(const char *name)
@@ -100,6 +97,31 @@ std::vector<CellPosition> ProgramRig::showRound()
 void ProgramRig::click(CellPosition cell) const
 {
     QTest::mouseClick(main().GameBoard()->textCell(CellIndex(cell)), Qt::LeftButton);
+}
+
+QStringList ProgramRig::archiveRowsAfterArchiv() const
+{
+    action("Archiv1")->trigger();
+    const auto *list = Find<QTableWidget>(main(), "SG1");
+    QStringList rows;
+    for (int row = 0; list && row < list->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < 3; ++column)
+            cells << (list->item(row, column) ? list->item(row, column)->text() : QString());
+        rows << cells.join(QStringLiteral(" | "));
+    }
+    return rows;
+}
+
+LogRecords ReadResultsFile(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.size(), 16016);
+    bytes.resize(kResultsFileBytes, '\0');
+    return DecodeResults(std::span<const unsigned char, kResultsFileBytes>(
+        reinterpret_cast<const unsigned char *>(bytes.constData()), kResultsFileBytes));
 }
 
 std::optional<CellPosition> LitCell(const MainWindow &main)

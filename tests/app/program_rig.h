@@ -1,13 +1,16 @@
 #pragma once
 
 #include "app/program.h"
+#include "engine/attempt_log.h"
 #include "engine/sequence.h"
 #include "tests/app/gui_test_helpers.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/scoped_environment.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -73,6 +76,8 @@ public:
     // From a round start due: fires _1 and T1 until input opens; returns the cells lit in turn.
     std::vector<CellPosition> showRound();
     void click(CellPosition cell) const;
+    // Runs the menu item "Archiv"; the archive list's rows, each as "person | time | file".
+    QStringList archiveRowsAfterArchiv() const;
 
 private:
     QString previousFolder_;
@@ -81,11 +86,21 @@ private:
     QString programFolder_;
     QTemporaryDir ownUserHome_;
     QString userHome_;
-    std::vector<std::pair<const char *, QByteArray>> previousUserFolders_;
+    test::ScopedEnvironment userConfig_{"XDG_CONFIG_HOME", userConfigFolder()};
+    test::ScopedEnvironment userData_{"XDG_DATA_HOME", userDataFolder()};
     std::unique_ptr<Program> program_;
 };
 
 // The cell lit on the text board, if exactly one is.
 std::optional<CellPosition> LitCell(const MainWindow &main);
+
+// The cell below the given one, the top one below the last row: a wrong answer for it.
+inline CellPosition OtherCell(CellPosition cell)
+{
+    return {(cell.row + 1) % kBoardSide, cell.column};
+}
+
+// The records of a results file, which must have exactly 16016 bytes.
+LogRecords ReadResultsFile(const QString &path);
 
 } // namespace vorlant::testing

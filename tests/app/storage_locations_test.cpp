@@ -2,6 +2,7 @@
 #include "board/board.h"
 #include "board/picture_cell.h"
 #include "tests/app/program_rig.h"
+#include "tests/support/scoped_environment.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,31 +25,14 @@ using testing::ProgramRig;
 class ScopedUserHome
 {
 public:
-    ScopedUserHome()
-    {
-        EXPECT_TRUE(home_.isValid());
-        for (const char *name : kVariables) {
-            saved_.append(qgetenv(name));
-            wasSet_.append(qEnvironmentVariableIsSet(name));
-        }
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.filePath("config")));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath("share")));
-    }
-    ~ScopedUserHome()
-    {
-        for (int i = 0; i < 2; ++i)
-            wasSet_[i] ? qputenv(kVariables[i], saved_[i]) : qunsetenv(kVariables[i]);
-    }
-
     QString path() const { return home_.path(); }
     QString config() const { return home_.filePath("config/vorlant"); }
     QString data() const { return home_.filePath("share/vorlant"); }
 
 private:
-    static constexpr const char *kVariables[2] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME"};
     QTemporaryDir home_;
-    QList<QByteArray> saved_;
-    QList<bool> wasSet_;
+    test::ScopedEnvironment configHome_{"XDG_CONFIG_HOME", home_.filePath("config")};
+    test::ScopedEnvironment dataHome_{"XDG_DATA_HOME", home_.filePath("share")};
 };
 
 void Touch(const QString &path)

@@ -4,11 +4,13 @@
 #include "results/chart_window.h"
 #include "results/results_file.h"
 #include "results/results_store.h"
+#include "tests/results/store_test_support.h"
 #include "tests/support/recording_sink.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
@@ -27,16 +29,6 @@ inline void PrintTo(const QString &text, std::ostream *out)
 QT_END_NAMESPACE
 
 namespace vorlant::test {
-
-// A log of the given attempts; the rest of the records are zero.
-inline LogRecords MakeLog(std::initializer_list<AttemptRecord> attempts)
-{
-    LogRecords log{};
-    std::size_t i = 0;
-    for (const AttemptRecord &attempt : attempts)
-        log[i++] = attempt;
-    return log;
-}
 
 // The archive window over a temporary folder, with the chart window it opens files in.
 class ArchiveRig : public ::testing::Test
@@ -63,6 +55,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     QTableWidget &SG1() { return *window.findChild<QTableWidget *>("SG1"); }
+    QComboBox &CB1() { return *window.findChild<QComboBox *>("CB1"); }
     QStringList Column(int column)
     {
         QStringList texts;
@@ -71,11 +64,20 @@ protected:
         return texts;
     }
     int RowOf(const QString &fileName) { return static_cast<int>(Column(2).indexOf(fileName)); }
-    // Clicks the cell of the row's person, which makes that row current.
-    void ClickRow(int row)
+    QPoint CellCentre(int row, int column)
     {
-        const QPoint centre = SG1().visualRect(SG1().model()->index(row, 0)).center();
-        QTest::mouseClick(SG1().viewport(), Qt::LeftButton, {}, centre);
+        return SG1().visualRect(SG1().model()->index(row, column)).center();
+    }
+    // Clicks a cell of the row, by default the person's, which makes that row current.
+    void ClickRow(int row, int column = 0)
+    {
+        QTest::mouseClick(SG1().viewport(), Qt::LeftButton, {}, CellCentre(row, column));
+    }
+    // What a double-click delivers: press and release, then the double-click.
+    void DoubleClickCell(int row, int column)
+    {
+        ClickRow(row, column);
+        QTest::mouseDClick(SG1().viewport(), Qt::LeftButton, {}, CellCentre(row, column));
     }
     // Opens the menu "Soubor" of the menu bar and clicks the item with the given text.
     void ClickFileMenu(const QString &text)

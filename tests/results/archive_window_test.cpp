@@ -1,37 +1,14 @@
 #include "results/archive_directory_edit.h"
-#include "results/archive_window.h"
 #include "results/chart_attempts.h"
-#include "results/chart_window.h"
-#include "results/results_file.h"
-#include "results/results_store.h"
-#include "tests/support/recording_sink.h"
+#include "tests/results/archive_rig.h"
 
-#include <QAbstractItemView>
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QSet>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
-
-#include <fstream>
-
-// Lets GoogleTest show the texts it compares.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace vorlant {
 namespace {
@@ -45,14 +22,6 @@ LogRecords LogOfLength(int length, int attempts = 3)
     return log;
 }
 
-void WriteResultsFile(const QString &path, const LogRecords &log = LogOfLength(4))
-{
-    const ResultsBlock block = EncodeResults(log);
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    out.write(reinterpret_cast<const char *>(block.data()), std::streamsize(block.size()));
-    ASSERT_TRUE(out.good()) << path.toStdString();
-}
-
 const QString kNovakJan5 = QStringLiteral("Novák Jan 2024_03_05 09_07.mem");
 const QString kAdamPetr = QStringLiteral("Adam Petr 2024_03_04 10_00.mem");
 const QString kNovakJan6 = QStringLiteral("Novák Jan 2024_03_06 08_15.mem");
@@ -62,7 +31,8 @@ const QString kBeranKarel = QStringLiteral("Beran Karel 2024_04_01 07_45.mem");
 const QString kCannotCreate = QStringLiteral("warning Warning: Složku nelze vytvořit");
 const QString kCreated = QStringLiteral("information Information: Složka je vytvořena");
 
-class ArchiveWindowTest : public ::testing::Test
+// The archive over the folder "data" below the rig's folder, its notices recorded.
+class ArchiveWindowTest : public test::ArchiveRig
 {
 protected:
     void SetUp() override
@@ -76,26 +46,16 @@ protected:
             });
     }
 
+    // Results files of length 4 in a folder below the rig's folder.
     void WriteFiles(const QString &folder, std::initializer_list<QString> names)
     {
         for (const QString &name : names)
-            WriteResultsFile(folder + '/' + name);
+            WriteResults(folder + '/' + name, LogOfLength(4));
     }
-    QString Path(const QString &relative) const { return root.filePath(relative); }
     static void MakeFolder(const QString &path) { ASSERT_TRUE(QDir().mkpath(path)); }
     template <typename T> T &Child(const char *name) { return *window.findChild<T *>(name); }
-    QComboBox &CB1() { return Child<QComboBox>("CB1"); }
     DirectoryEdit &DE() { return Child<DirectoryEdit>("DE"); }
-    QTableWidget &SG1() { return Child<QTableWidget>("SG1"); }
 
-    // The texts of one column of the list, row by row.
-    QStringList Column(int column)
-    {
-        QStringList texts;
-        for (int row = 0; row < SG1().rowCount(); ++row)
-            texts << (SG1().item(row, column) ? SG1().item(row, column)->text() : QString());
-        return texts;
-    }
     bool ListIsOneEmptyRow() { return Column(0) + Column(1) + Column(2) == QStringList(3, ""); }
     QStringList Choices()
     {
@@ -108,13 +68,6 @@ protected:
     {
         window.ShowArchive();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-    // What a double-click delivers: press and release, then the double-click.
-    void DoubleClickCell(int row, int column)
-    {
-        const QPoint centre = SG1().visualRect(SG1().model()->index(row, column)).center();
-        QTest::mouseClick(SG1().viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(SG1().viewport(), Qt::LeftButton, {}, centre);
     }
     // Picks a choice the way a user does: opens the list and clicks it.
     void PickChoice(const QString &choice)
@@ -143,18 +96,13 @@ protected:
     }
     bool NewFolderBoxShown() { return Child<QGroupBox>("GB1").isVisible(); }
 
-    QTemporaryDir root;
-    testing::RecordingSink sink;
-    ResultsStore store{sink, [] { return LocalTime{2024, 5, 6, 7, 8}; }, root.path().toStdString()};
-    ChartWindow chart{sink};
-    ArchiveWindow window{store, chart};
     QStringList notices;
     const QString data = Path("data");
 };
 
 TEST_F(ArchiveWindowTest, ThreeFilesAreSortedByPersonWithTheirTimesAndOfferEachSurname)
 {
-    WriteFiles(data, {kNovakJan5, kAdamPetr, kNovakJan6});
+    WriteFiles("data", {kNovakJan5, kAdamPetr, kNovakJan6});
 
     window.SetDirectory(data);
 
@@ -173,7 +121,7 @@ TEST_F(ArchiveWindowTest, ThreeFilesAreSortedByPersonWithTheirTimesAndOfferEachS
     // With one surname only, that surname becomes the filter.
     const QString other = Path("other");
     MakeFolder(other);
-    WriteFiles(other, {kNovakJan5, "Novák Eva 2024_03_07 11_30.mem"});
+    WriteFiles("other", {kNovakJan5, "Novák Eva 2024_03_07 11_30.mem"});
     window.SetDirectory(other);
     EXPECT_EQ(Column(2).size(), 2);
     EXPECT_EQ(Choices(), (QStringList{"*", "Novák"}));
@@ -183,7 +131,7 @@ TEST_F(ArchiveWindowTest, ThreeFilesAreSortedByPersonWithTheirTimesAndOfferEachS
 
 TEST_F(ArchiveWindowTest, TheUsersFilterRefillsTheListAndTheProgramsChangesDoNot)
 {
-    WriteFiles(data, {kNovakJan5, kNovakovaJana, kAdamPetr});
+    WriteFiles("data", {kNovakJan5, kNovakovaJana, kAdamPetr});
     window.SetDirectory(data);
     ShowWindow();
     ASSERT_EQ(Choices(), (QStringList{"*", "Adam", "Novák", "Nováková"}));
@@ -213,9 +161,9 @@ TEST_F(ArchiveWindowTest, BrowsingListsTheOtherFolderAndOpensTheFileAnEditedName
 {
     const QString other = Path("other");
     MakeFolder(other);
-    WriteFiles(data, {kAdamPetr, kNovakJan5});
-    WriteResultsFile(other + '/' + kAdamPetr, LogOfLength(5));
-    WriteResultsFile(other + '/' + kBeranKarel, LogOfLength(6, 4));
+    WriteFiles("data", {kAdamPetr, kNovakJan5});
+    WriteResults("other/" + kAdamPetr, LogOfLength(5));
+    WriteResults("other/" + kBeranKarel, LogOfLength(6, 4));
     window.SetDirectory(data);
     ShowWindow();
     PickChoice("Adam");
@@ -259,8 +207,8 @@ TEST_F(ArchiveWindowTest, BrowsingListsTheOtherFolderAndOpensTheFileAnEditedName
 
 TEST_F(ArchiveWindowTest, ANewFolderBecomesTheDataDirectoryWhoseEmptyRowCannotBeOpened)
 {
-    WriteResultsFile(data + '/' + kAdamPetr, LogOfLength(7));
-    WriteFiles(data, {kNovakJan5});
+    WriteResults("data/" + kAdamPetr, LogOfLength(7));
+    WriteFiles("data", {kNovakJan5});
     window.SetDirectory(data);
     ShowWindow();
     DoubleClickCell(0, 0);
@@ -297,7 +245,7 @@ TEST_F(ArchiveWindowTest, ANewFolderBecomesTheDataDirectoryWhoseEmptyRowCannotBe
 TEST_F(ArchiveWindowTest, AFolderThatCannotBeCreatedIsWarnedOfAndChangesNothingElse)
 {
     MakeFolder(data + "/2024");
-    WriteFiles(data, {"plain-file", kAdamPetr});
+    WriteFiles("data", {"plain-file", kAdamPetr});
     ShowWindow();
     const struct
     {

@@ -1,6 +1,7 @@
 #include "results/chart_attempts.h"
 #include "results/chart_drawing.h"
 #include "results/chart_window.h"
+#include "tests/results/store_test_support.h"
 #include "tests/support/recording_sink.h"
 
 #include <QAction>
@@ -22,14 +23,7 @@ namespace {
 const QColor kYellow{255, 255, 0};
 const QColor kRed{255, 0, 0};
 
-// A log whose first records have the given lengths and outcomes; the rest are zero.
-LogRecords MakeLog(const std::vector<std::pair<int, bool>> &attempts)
-{
-    LogRecords log{};
-    for (std::size_t i = 0; i < attempts.size(); ++i)
-        log[i] = {attempts[i].first, attempts[i].second, 100};
-    return log;
-}
+using test::MakeLog;
 
 const LogRecords kFiveAttempts = MakeLog({{4, true}, {4, true}, {4, false}, {5, true}, {5, false}});
 
@@ -185,26 +179,6 @@ TEST(DrawChartTest, FillsOnlyTheRectangleWithTheWholeChartLaidOutForIt)
     }
 }
 
-TEST_F(ChartWindowTest, EachPrintItemPrintsOnePdfPageTitledCh1UnlessCancelled)
-{
-    window.ShowResultsChart(kFiveAttempts);
-    for (const char *item : {"isk1", "Vbrtiskrny1"}) {
-        Print(item, Path("cancelled.pdf"), false);
-        EXPECT_FALSE(QFile::exists(Path("cancelled.pdf"))) << item;
-
-        Print(item, Path(item));
-        QFile pdf(Path(item));
-        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << item;
-        const QByteArray content = pdf.readAll();
-        EXPECT_GT(content.size(), 3000) << item << ": the chart is drawn";
-        EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1) << item;
-        const QByteArray title = "/Title (" + QByteArray::fromHex("feff004300680031") + ')';
-        EXPECT_TRUE(content.contains(title)) << item << ": the job's title";
-    }
-    EXPECT_GE(resolution, 300) << "the print areas are in a printer's dots";
-    EXPECT_TRUE(sink.errors.empty());
-}
-
 // The drawing commands of a PDF file's compressed streams, one after the other.
 QByteArray UncompressedStreams(const QByteArray &pdf)
 {
@@ -234,7 +208,8 @@ QByteArray ClipTo(const QRect &area)
         .toLatin1();
 }
 
-TEST_F(ChartWindowTest, EachPrintItemDrawsIntoItsOwnRectangleOfPrinterDots)
+// Portrait and landscape each draw into their own rectangle of the printer's dots.
+TEST_F(ChartWindowTest, EachPrintItemPrintsOnePageTitledCh1IntoItsOwnRectangleUnlessCancelled)
 {
     const QRect portrait(0, 0, 4800, 2800), landscape(0, 0, 6800, 4800);
     const struct
@@ -244,13 +219,24 @@ TEST_F(ChartWindowTest, EachPrintItemDrawsIntoItsOwnRectangleOfPrinterDots)
     } items[] = {{"isk1", portrait, landscape}, {"Vbrtiskrny1", landscape, portrait}};
     window.ShowResultsChart(kFiveAttempts);
     for (const auto &item : items) {
+        SCOPED_TRACE(item.item);
+        Print(item.item, Path("cancelled.pdf"), false);
+        EXPECT_FALSE(QFile::exists(Path("cancelled.pdf")));
+
         Print(item.item, Path(item.item));
         QFile pdf(Path(item.item));
-        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << item.item;
-        const QByteArray commands = UncompressedStreams(pdf.readAll());
-        EXPECT_TRUE(commands.contains(ClipTo(item.area))) << item.item;
-        EXPECT_FALSE(commands.contains(ClipTo(item.otherArea))) << item.item;
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        const QByteArray content = pdf.readAll();
+        EXPECT_GT(content.size(), 3000) << "the chart is drawn";
+        EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1);
+        const QByteArray title = "/Title (" + QByteArray::fromHex("feff004300680031") + ')';
+        EXPECT_TRUE(content.contains(title)) << "the job's title";
+        const QByteArray commands = UncompressedStreams(content);
+        EXPECT_TRUE(commands.contains(ClipTo(item.area)));
+        EXPECT_FALSE(commands.contains(ClipTo(item.otherArea)));
     }
+    EXPECT_GE(resolution, 300) << "the print areas are in a printer's dots";
+    EXPECT_TRUE(sink.errors.empty());
 }
 
 TEST_F(ChartWindowTest, APrinterThatCannotBeOpenedIsReportedAndChangesNothing)

@@ -1,4 +1,5 @@
 #include "archive_rig.h"
+#include "tests/support/scoped_environment.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -33,42 +34,18 @@ LogRecords FullLog()
     return log;
 }
 
-// Sets an environment variable for its lifetime.
-class EnvironmentVariable
-{
-public:
-    EnvironmentVariable(const char *name, const QString &value)
-        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
-    {
-        qputenv(name, value.toUtf8());
-    }
-    ~EnvironmentVariable()
-    {
-        if (wasSet_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char *name_;
-    bool wasSet_;
-    QByteArray old_;
-};
-
 class CsvExportTest : public test::ArchiveRig
 {
 protected:
+    // Both windows' save dialogs note what they suggest and choose the target.
     void SetUp() override
     {
-        window.SetSaveFileChooser([this](QWidget *, const QString &suggested) {
+        const auto chooser = [this](QWidget *, const QString &suggested) {
             suggestions << suggested;
             return target;
-        });
-        chart.SetSaveFileChooser([this](QWidget *, const QString &suggested) {
-            suggestions << suggested;
-            return target;
-        });
+        };
+        window.SetSaveFileChooser(chooser);
+        chart.SetSaveFileChooser(chooser);
     }
     // What Python's csv module finds wrong in the CSV at path, compared with the results
     // files (names in the root folder, "=name" for a log without a file name); empty if
@@ -99,7 +76,7 @@ TEST_F(CsvExportTest, TheArchiveExportsTheFilesItShowsAsAnIndependentReaderReads
     WriteResults(kAdam, kLogA);
     ShowArchive();
     // The filter leaves Adam's file out of the list and the export.
-    QLineEdit &filter = *window.findChild<QComboBox *>("CB1")->lineEdit();
+    QLineEdit &filter = *CB1().lineEdit();
     filter.clear();
     QTest::keyClicks(&filter, "Dvo");
     const QStringList shown = Column(2);
@@ -126,9 +103,7 @@ TEST_F(CsvExportTest, TheChartExportsTheLogItShows)
     WriteBytes(kDvorakShort, "short");
     ShowArchive();
     const auto doubleClick = [this](const QString &file) {
-        const QPoint cell = SG1().visualRect(SG1().model()->index(RowOf(file), 0)).center();
-        QTest::mouseClick(SG1().viewport(), Qt::LeftButton, {}, cell);
-        QTest::mouseDClick(SG1().viewport(), Qt::LeftButton, {}, cell);
+        DoubleClickCell(RowOf(file), 0);
         QTest::qWait(QApplication::doubleClickInterval() + 50);
     };
     doubleClick(kDvorakCopy);
@@ -183,6 +158,9 @@ TEST_F(CsvExportTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndReason)
                                     " nelze uložit: " + std::make_error_code(c.why).message();
         EXPECT_EQ(sink.messages, (std::vector<std::string>{message, message}));
     }
+    // Nothing is left behind: no temporary file beside any target, nothing in the folder.
+    EXPECT_EQ(QDir(root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{kAdam, "folder.csv", "plain"}));
     EXPECT_TRUE(QDir(Path("folder.csv")).isEmpty());
 
     // A cancelled dialog writes nothing and says nothing.
@@ -196,8 +174,8 @@ TEST_F(CsvExportTest, TheSaveDialogSuggestsTheHomeFolderAndAsksBeforeReplacing)
 {
     // The dialog reads the home folder and keeps its state below it: a home of our own.
     QTemporaryDir home;
-    const EnvironmentVariable homeVariable("HOME", home.path());
-    const EnvironmentVariable configVariable("XDG_CONFIG_HOME", home.filePath(".config"));
+    const test::ScopedEnvironment homeVariable("HOME", home.path());
+    const test::ScopedEnvironment configVariable("XDG_CONFIG_HOME", home.filePath(".config"));
     WriteResults(kAdam, kLogA);
     WriteBytes("existing.csv", "old");
     ShowArchive();

@@ -1,5 +1,4 @@
 #include "results/csv_export.h"
-#include "results/file_io.h"
 #include "results/results_file.h"
 #include "results/results_name.h"
 #include "results/test_summary.h"
@@ -13,14 +12,7 @@
 namespace vorlant {
 namespace {
 
-LogRecords MakeLog(std::initializer_list<AttemptRecord> attempts)
-{
-    LogRecords log{};
-    std::size_t i = 0;
-    for (const AttemptRecord &attempt : attempts)
-        log[i++] = attempt;
-    return log;
-}
+using test::MakeLog;
 
 TEST(ResultsFileNameParts, PersonAndTimeAsTheArchiveListSplitsThem)
 {
@@ -163,31 +155,6 @@ TEST_F(ResultsReading, ReadsTheFirstBlockAndRefusesWhatIsNoResultsFile)
     EXPECT_EQ(csv.csv, std::string(kCsvHeader) +
                            ",,longer.mem,0,4,1,1500\n,,longer.mem,1,5,0,12\n" +
                            ",,whole.mem,0,4,1,1500\n,,whole.mem,1,5,0,12\n");
-}
-
-TEST_F(ResultsReading, AFailedReplaceSaysWhyAndLeavesNothingBehind)
-{
-    WriteBytes(root / "file", "x");
-    std::filesystem::create_directory(root / "folder");
-    const struct
-    {
-        std::string path;
-        std::errc why;
-    } cases[] = {{root / "file" / "out.csv", std::errc::not_a_directory},
-                 {root / "folder", std::errc::is_a_directory},
-                 {root / "missing" / "out.csv", std::errc::no_such_file_or_directory}};
-    for (const auto &c : cases) {
-        std::error_code error;
-        EXPECT_FALSE(ReplaceFileAtomically(c.path, "data", error)) << c.path;
-        EXPECT_EQ(error, std::make_error_code(c.why)) << c.path;
-    }
-    EXPECT_EQ(Entries(root), (std::set<std::string>{"file", "folder"}));
-    EXPECT_TRUE(Entries(root / "folder").empty());
-
-    std::error_code error;
-    EXPECT_TRUE(ReplaceFileAtomically(root / "out.csv", "data", error));
-    EXPECT_FALSE(error);
-    EXPECT_EQ(ReadBytes(root / "out.csv"), "data");
 }
 
 } // namespace

@@ -58,7 +58,7 @@ protected:
     // Right-clicks the row and picks "Vývoj výsledků" from the list's context menu.
     void ProgressFromContextMenu(int row)
     {
-        const QPoint centre = SG1().visualRect(SG1().model()->index(row, 1)).center();
+        const QPoint centre = CellCentre(row, 1);
         QTest::mousePress(SG1().viewport(), Qt::RightButton, {}, centre);
         QTest::mouseRelease(SG1().viewport(), Qt::RightButton, {}, centre);
         QContextMenuEvent event(QContextMenuEvent::Mouse, centre,

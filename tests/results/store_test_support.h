@@ -1,7 +1,10 @@
 #pragma once
 
+#include "engine/attempt_log.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +17,14 @@
 #include <sys/resource.h>
 
 namespace vorlant::test {
+
+// A log of the given attempts; the rest of the records are zero.
+inline LogRecords MakeLog(std::initializer_list<AttemptRecord> attempts)
+{
+    LogRecords log{};
+    std::copy(attempts.begin(), attempts.end(), log.begin());
+    return log;
+}
 
 // A fresh, empty folder `root` for each test, removed afterwards.
 class TemporaryFolderTest : public ::testing::Test
