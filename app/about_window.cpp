@@ -1,6 +1,6 @@
 #include "app/about_window.h"
 
-#include "board/window_placement.h"
+#include "ui/window_placement.h"
 
 #include <QKeyEvent>
 #include <QLabel>

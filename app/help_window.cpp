@@ -1,7 +1,7 @@
 #include "app/help_window.h"
 
 #include "app/help_text.h"
-#include "board/window_placement.h"
+#include "ui/window_placement.h"
 #include "engine/message_sink.h"
 
 #include <QFile>

@@ -9,8 +9,8 @@
 #include "engine/random.h"
 #include "engine/round_controller.h"
 #include "engine/round_outputs.h"
-#include "results/local_time.h"
-#include "results/results_store.h"
+#include "store/local_time.h"
+#include "store/results_store.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "app/name_dialog.h"
 
-#include "board/window_placement.h"
+#include "ui/window_placement.h"
 #include "engine/message_sink.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "board/board.h"
 
-#include "board/window_placement.h"
+#include "ui/window_placement.h"
 
 #include "board/board_layout.h"
 #include "board/cell_widget.h"

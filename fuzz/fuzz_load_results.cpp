@@ -1,8 +1,8 @@
 // Any bytes decode into records and re-encode to the same fields; a whole load through a file
 // succeeds exactly for files of at least one block and otherwise leaves the ViewedLog alone.
 #include "engine/message_sink.h"
-#include "results/results_file.h"
-#include "results/results_store.h"
+#include "store/results_file.h"
+#include "store/results_store.h"
 
 #include <algorithm>
 #include <cstdint>

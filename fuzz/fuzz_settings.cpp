@@ -1,6 +1,6 @@
 // The settings reader takes any text; writing a value changes at most one line, reads back as
 // that value and is idempotent. Input: a value, then the settings file's text.
-#include "results/settings_file.h"
+#include "store/settings_file.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

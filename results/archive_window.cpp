@@ -3,13 +3,13 @@
 #include "results/archive_directory_edit.h"
 #include "results/archive_listing.h"
 #include "results/chart_window.h"
-#include "results/csv_export.h"
-#include "results/file_io.h"
+#include "store/csv_export.h"
+#include "store/file_io.h"
 #include "results/progress_window.h"
-#include "results/results_store.h"
-#include "results/work.h"
+#include "store/results_store.h"
+#include "store/work.h"
 
-#include "board/window_placement.h"
+#include "ui/window_placement.h"
 #include "engine/message_sink.h"
 #include <QAction>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 #include "engine/message_sink.h"
 #include "results/chart_attempts.h"
 #include "results/chart_printing.h"
-#include "results/csv_export.h"
+#include "store/csv_export.h"
 
-#include "board/window_placement.h"
+#include "ui/window_placement.h"
 #include <QAction>
 #include <QChartView>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #include "results/csv_saving.h"
 
 #include "engine/message_sink.h"
-#include "results/file_io.h"
+#include "store/file_io.h"
 
 #include <QDir>
 #include <QFileDialog>

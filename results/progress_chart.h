@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/test_summary.h"
+#include "store/test_summary.h"
 
 #include <QChart>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "results/progress_reading.h"
 
 #include "results/archive_listing.h"
-#include "results/file_io.h"
-#include "results/results_name.h"
+#include "store/file_io.h"
+#include "store/results_name.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

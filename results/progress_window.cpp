@@ -6,9 +6,9 @@
 #include "results/csv_saving.h"
 #include "results/progress_chart.h"
 #include "results/progress_reading.h"
-#include "results/results_name.h"
+#include "store/results_name.h"
 
-#include "board/window_placement.h"
+#include "ui/window_placement.h"
 #include <QAction>
 #include <QChartView>
 #include <QMenu>

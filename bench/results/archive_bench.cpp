@@ -1,6 +1,6 @@
 #include "results/archive_window.h"
 #include "results/chart_window.h"
-#include "results/results_store.h"
+#include "store/results_store.h"
 #include "tests/support/recording_sink.h"
 
 #include <QCoreApplication>

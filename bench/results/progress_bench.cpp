@@ -2,8 +2,8 @@
 #include "results/chart_window.h"
 #include "results/progress_chart.h"
 #include "results/progress_window.h"
-#include "results/results_file.h"
-#include "results/results_store.h"
+#include "store/results_file.h"
+#include "store/results_store.h"
 #include "tests/support/recording_sink.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "app/name_dialog.h"
 #include "board/board.h"
 #include "board/cell_widget.h"
-#include "results/results_file.h"
+#include "store/results_file.h"
 
 #include <QDir>
 #include <QFile>

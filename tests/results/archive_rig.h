@@ -2,9 +2,9 @@
 
 #include "results/archive_window.h"
 #include "results/chart_window.h"
-#include "results/results_file.h"
-#include "results/results_store.h"
-#include "tests/results/store_test_support.h"
+#include "store/results_file.h"
+#include "store/results_store.h"
+#include "tests/store/store_test_support.h"
 #include "tests/support/recording_sink.h"
 
 #include <QAbstractItemView>

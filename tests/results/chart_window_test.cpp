@@ -1,7 +1,7 @@
 #include "results/chart_attempts.h"
 #include "results/chart_drawing.h"
 #include "results/chart_window.h"
-#include "tests/results/store_test_support.h"
+#include "tests/store/store_test_support.h"
 #include "tests/support/recording_sink.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "results/local_time.h"
-#include "results/results_file.h"
+#include "store/local_time.h"
+#include "store/results_file.h"
 
 #include <gtest/gtest.h>
 

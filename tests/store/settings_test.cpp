@@ -1,5 +1,5 @@
-#include "results/results_store.h"
-#include "tests/results/store_test_support.h"
+#include "store/results_store.h"
+#include "tests/store/store_test_support.h"
 #include "tests/support/recording_sink.h"
 
 #include <gtest/gtest.h>

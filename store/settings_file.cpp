@@ -1,6 +1,6 @@
-#include "results/settings_file.h"
+#include "store/settings_file.h"
 
-#include "results/file_io.h"
+#include "store/file_io.h"
 
 namespace vorlant {
 

@@ -1,4 +1,4 @@
-#include "results/results_name.h"
+#include "store/results_name.h"
 
 #include <cstdio>
 

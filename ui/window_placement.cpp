@@ -1,4 +1,4 @@
-#include "board/window_placement.h"
+#include "ui/window_placement.h"
 
 #include <QGuiApplication>
 #include <QMargins>

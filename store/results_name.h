@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/local_time.h"
+#include "store/local_time.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "results/file_io.h"
-#include "results/local_time.h"
-#include "results/results_file.h"
-#include "results/results_store.h"
-#include "tests/results/store_test_support.h"
+#include "store/file_io.h"
+#include "store/local_time.h"
+#include "store/results_file.h"
+#include "store/results_store.h"
+#include "tests/store/store_test_support.h"
 #include "tests/support/recording_sink.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/attempt_log.h"
-#include "results/local_time.h"
+#include "store/local_time.h"
 
 #include <string>
 

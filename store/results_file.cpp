@@ -1,7 +1,7 @@
-#include "results/results_file.h"
+#include "store/results_file.h"
 
-#include "results/local_time.h"
-#include "results/work.h"
+#include "store/local_time.h"
+#include "store/work.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-#include "results/csv_export.h"
-#include "results/results_file.h"
-#include "results/results_name.h"
-#include "results/test_summary.h"
-#include "store_test_support.h"
+#include "store/csv_export.h"
+#include "store/results_file.h"
+#include "store/results_name.h"
+#include "store/test_summary.h"
+#include "tests/store/store_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "results/csv_export.h"
+#include "store/csv_export.h"
 
-#include "results/file_io.h"
-#include "results/results_name.h"
-#include "results/test_summary.h"
+#include "store/file_io.h"
+#include "store/results_name.h"
+#include "store/test_summary.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "results/results_store.h"
+#include "store/results_store.h"
 
 #include "engine/message_sink.h"
-#include "results/file_io.h"
-#include "results/results_file.h"
-#include "results/settings_file.h"
+#include "store/file_io.h"
+#include "store/results_file.h"
+#include "store/settings_file.h"
 
 #include <cerrno>
 #include <filesystem>

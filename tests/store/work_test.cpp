@@ -1,4 +1,4 @@
-#include "results/work.h"
+#include "store/work.h"
 
 #include <gtest/gtest.h>
 

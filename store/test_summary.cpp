@@ -1,7 +1,7 @@
-#include "results/test_summary.h"
+#include "store/test_summary.h"
 
-#include "results/file_io.h"
-#include "results/results_file.h"
+#include "store/file_io.h"
+#include "store/results_file.h"
 
 #include <algorithm>
 #include <span>

@@ -1,4 +1,4 @@
-#include "results/local_time.h"
+#include "store/local_time.h"
 
 #include <ctime>
 
