@@ -1,8 +1,8 @@
 #include "app/help_window.h"
 
 #include "app/help_text.h"
-#include "ui/window_placement.h"
 #include "engine/message_sink.h"
+#include "ui/window_placement.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "app/name_dialog.h"
 
-#include "ui/window_placement.h"
 #include "engine/message_sink.h"
+#include "ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>

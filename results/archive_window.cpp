@@ -3,14 +3,14 @@
 #include "results/archive_directory_edit.h"
 #include "results/archive_listing.h"
 #include "results/chart_window.h"
+#include "results/progress_window.h"
 #include "store/csv_export.h"
 #include "store/file_io.h"
-#include "results/progress_window.h"
 #include "store/results_store.h"
 #include "store/work.h"
 
-#include "ui/window_placement.h"
 #include "engine/message_sink.h"
+#include "ui/window_placement.h"
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>

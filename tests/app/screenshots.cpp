@@ -7,8 +7,8 @@
 #include "engine/sequence.h"
 #include "results/archive_window.h"
 #include "results/chart_window.h"
-#include "store/local_time.h"
 #include "results/progress_window.h"
+#include "store/local_time.h"
 #include "store/results_file.h"
 #include "tests/app/program_rig.h"
 
