@@ -1,0 +1,60 @@
+#include "store/attempt_sheet.h"
+
+#include "store/file_io.h"
+#include "store/results_name.h"
+#include "store/test_summary.h"
+
+#include <filesystem>
+
+namespace vorlant {
+
+SheetTable EmptyAttemptsSheet()
+{
+    return {"Pokusy",
+            {{"osoba", ""},
+             {"cas_testu", kDateTimeFormat},
+             {"soubor", ""},
+             {"pokus", ""},
+             {"delka", ""},
+             {"uspech", ""},
+             {"cas_ms", ""}},
+            {}};
+}
+
+void AppendAttemptRows(SheetTable &sheet, std::string_view fileName, const LogRecords &log)
+{
+    const ResultsNameParts parts = ParseResultsFileName(fileName);
+    const SheetCell person = PersonWithoutCopyNumber(parts.person);
+    const SheetCell time = parts.time ? SheetCell(*parts.time) : SheetCell();
+    const SheetCell file = std::string(fileName);
+    const int count = RecordCount(log);
+    sheet.rows.reserve(sheet.rows.size() + static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        sheet.rows.push_back({person, time, file, double(i), double(log[i].length),
+                              log[i].success ? 1.0 : 0.0, double(log[i].elapsedMs)});
+    }
+}
+
+AttemptsOfFiles ComposeAttemptsSheet(const std::string &folder,
+                                     const std::vector<std::string> &fileNames)
+{
+    AttemptsOfFiles result{EmptyAttemptsSheet(), {}};
+    for (const std::string &name : fileNames) {
+        const std::string path = JoinPath(folder, name);
+        std::error_code error;
+        if (const std::optional<LogRecords> log = ReadResultsFile(path, error))
+            AppendAttemptRows(result.sheet, name, *log);
+        else if (!IsEmptyFile(path))
+            result.unreadable.push_back(name);
+    }
+    return result;
+}
+
+bool IsEmptyFile(const std::string &path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) &&
+           std::filesystem::file_size(path, error) == 0 && !error;
+}
+
+} // namespace vorlant
