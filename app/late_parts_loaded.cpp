@@ -3,6 +3,7 @@
 #include "app/late_module.h"
 #include "board/sound_player.h"
 #include "results/chart_window.h"
+#include "results/overview_window.h"
 #include "results/progress_window.h"
 
 #include <QCoreApplication>
@@ -56,6 +57,11 @@ LateParts LoadedLateParts(const QString &folder)
                 const auto create = reinterpret_cast<CreateProgressWindowFunction>(
                     Resolve(folder, kCreateProgressWindowSymbol));
                 return std::unique_ptr<ProgressWindow>(create(messages, parent));
+            },
+            [folder](MessageSink &messages, QWidget *parent) {
+                const auto create = reinterpret_cast<CreateOverviewWindowFunction>(
+                    Resolve(folder, kCreateOverviewWindowSymbol));
+                return std::unique_ptr<OverviewWindow>(create(messages, parent));
             }};
 }
 

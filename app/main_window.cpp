@@ -161,7 +161,8 @@ void MainWindow::CompleteStartUp(ChartWindow *chart, const LateParts &late)
     StartUpStep([&] {
         if (!chart)
             return;
-        archive_ = std::make_unique<ArchiveWindow>(store_, *chart, this, late.createProgress);
+        archive_ = std::make_unique<ArchiveWindow>(store_, *chart, this, late.createProgress,
+                                                   late.createOverview);
         archive_->SetDirectory(QString::fromStdString(store_.ArchiveFolder()));
     });
     StartUpStep([&] { pictureFolder_.unpack(messages_); });

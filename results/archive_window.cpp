@@ -4,6 +4,8 @@
 #include "results/archive_listing.h"
 #include "results/chart_window.h"
 #include "results/progress_window.h"
+#include "results/workbook_saving.h"
+#include "store/attempt_sheet.h"
 #include "store/csv_export.h"
 #include "store/file_io.h"
 #include "store/results_store.h"
@@ -64,12 +66,14 @@ QString FirstWord(const QString &text)
 } // namespace
 
 ArchiveWindow::ArchiveWindow(ResultsStore &store, ChartWindow &chart, QWidget *parent,
-                             ProgressWindowMaker makeProgress)
+                             ProgressWindowMaker makeProgress, OverviewWindowMaker makeOverview)
     : QMainWindow(parent), store_(store), chart_(chart), makeProgress_(std::move(makeProgress)),
+      makeOverview_(std::move(makeOverview)),
       noticeBox_([this](NoticeKind kind, const QString &caption, const QString &text) {
           ShowMessageDialog(this, kind, caption, text);
       }),
-      client_(new QWidget(this)), CB1(new QComboBox(client_)), DE(new DirectoryEdit(client_)),
+      workbookFileChooser_(ChooseWorkbookFile), client_(new QWidget(this)),
+      CB1(new QComboBox(client_)), DE(new DirectoryEdit(client_)),
       SG1(new QTableWidget(1, 3, client_)), GB1(new QGroupBox(client_)), _adr(new QLineEdit(GB1)),
       OK(MakeButton(GB1, "OK", {32, 64, 75, 25})),
       Cancel(MakeButton(GB1, "Cancel", {152, 64, 75, 25})), PopupMenu1(new QMenu(this))
@@ -155,9 +159,15 @@ void ArchiveWindow::BuildMenus()
     QAction *progress = file->addAction(QStringLiteral("Vývoj výsledků"));
     progress->setObjectName(QStringLiteral("progressOfPerson"));
     connect(progress, &QAction::triggered, this, &ArchiveWindow::ProgressClick);
+    QAction *overview = file->addAction(tr("Přehled osob"));
+    overview->setObjectName(QStringLiteral("overviewOfPersons"));
+    connect(overview, &QAction::triggered, this, &ArchiveWindow::OverviewClick);
     QAction *exportCsv = file->addAction(QStringLiteral("Export do CSV…"));
     exportCsv->setObjectName(QStringLiteral("exportCsv"));
     connect(exportCsv, &QAction::triggered, this, &ArchiveWindow::ExportCsvClick);
+    QAction *exportXlsx = file->addAction(tr("Export do Excelu…"));
+    exportXlsx->setObjectName(QStringLiteral("exportXlsx"));
+    connect(exportXlsx, &QAction::triggered, this, &ArchiveWindow::ExportXlsxClick);
     QAction *close = file->addAction(QStringLiteral("Konec"));
     close->setObjectName(QStringLiteral("Konec1"));
     connect(close, &QAction::triggered, this, &ArchiveWindow::Konec1Click);
@@ -167,6 +177,7 @@ void ArchiveWindow::BuildMenus()
     newFolder->setObjectName(QStringLiteral("Novsloka1"));
     connect(newFolder, &QAction::triggered, this, &ArchiveWindow::Novsloka1Click);
     PopupMenu1->addAction(progress);
+    PopupMenu1->addAction(overview);
 }
 
 void ArchiveWindow::ConnectControls()
@@ -238,11 +249,27 @@ void ArchiveWindow::SetSaveFileChooser(SaveFileChooser choose)
     saveFileChooser_ = std::move(choose);
 }
 
+void ArchiveWindow::SetWorkbookFileChooser(SaveFileChooser choose)
+{
+    workbookFileChooser_ = std::move(choose);
+}
+
 ProgressWindow &ArchiveWindow::Progress()
 {
     if (!progress_)
         progress_ = makeProgress_(store_.Messages(), this);
     return *progress_;
+}
+
+OverviewWindow &ArchiveWindow::Overview()
+{
+    if (!overview_) {
+        overview_ = makeOverview_(store_.Messages(), this);
+        overview_->SetProgressOpener([this](const QString &folder, const QString &person) {
+            Progress().ShowProgress(folder, person);
+        });
+    }
+    return *overview_;
 }
 
 void ArchiveWindow::resizeEvent(QResizeEvent *event)
@@ -384,13 +411,7 @@ void ArchiveWindow::ProgressClick()
 // "Export do CSV…": the attempts of every file the list shows, in the list's order.
 void ArchiveWindow::ExportCsvClick()
 {
-    std::vector<std::string> files;
-    for (int row = 0; row < SG1->rowCount(); ++row) {
-        const QString name = CellText(row, 2);
-        if (!name.isEmpty())
-            files.push_back(name.toStdString());
-    }
-    const CsvOfFiles csv = ComposeCsv(DE->text().toStdString(), files);
+    const CsvOfFiles csv = ComposeCsv(DE->text().toStdString(), ListedFiles());
     if (!SaveCsv(this, saveFileChooser_, store_.Messages(), csv.csv) || csv.unreadable.empty())
         return;
     QStringList unreadable;
@@ -399,6 +420,42 @@ void ArchiveWindow::ExportCsvClick()
     store_.Messages().Message(
         UnreadableFilesMessage(QStringLiteral("Tyto soubory nelze načíst, v exportu chybí:"),
                                unreadable)
+            .toStdString());
+}
+
+std::vector<std::string> ArchiveWindow::ListedFiles() const
+{
+    std::vector<std::string> files;
+    for (int row = 0; row < SG1->rowCount(); ++row) {
+        const QString name = CellText(row, 2);
+        if (!name.isEmpty())
+            files.push_back(name.toStdString());
+    }
+    return files;
+}
+
+// "Přehled osob": the persons of the listed files, each with all of their tests in the folder.
+void ArchiveWindow::OverviewClick()
+{
+    QStringList listed;
+    for (const std::string &name : ListedFiles())
+        listed << QString::fromStdString(name);
+    Overview().ShowOverview(DE->text(), listed);
+}
+
+// "Export do Excelu…": the attempts of every file the list shows, in the list's order.
+void ArchiveWindow::ExportXlsxClick()
+{
+    const AttemptsOfFiles attempts = ComposeAttemptsSheet(DE->text().toStdString(), ListedFiles());
+    if (!SaveWorkbookAs(this, workbookFileChooser_, store_.Messages(),
+                        SuggestedWorkbookPath(QStringLiteral("vysledky.xlsx")), attempts.sheet) ||
+        attempts.unreadable.empty())
+        return;
+    QStringList unreadable;
+    for (const std::string &name : attempts.unreadable)
+        unreadable << QString::fromStdString(name);
+    store_.Messages().Message(
+        UnreadableFilesMessage(tr("Tyto soubory nelze načíst, v exportu chybí:"), unreadable)
             .toStdString());
 }
 
