@@ -19,7 +19,7 @@
 namespace vorlant {
 namespace {
 
-constexpr QSize kOuterSize{820, 420};
+constexpr QSize kOuterSize{980, 420};
 
 } // namespace
 
