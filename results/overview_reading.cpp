@@ -3,7 +3,6 @@
 #include "results/archive_listing.h"
 #include "results/progress_reading.h"
 #include "results/reading_progress.h"
-#include "store/attempt_sheet.h"
 #include "store/file_io.h"
 #include "store/results_name.h"
 #include "store/test_summary.h"
@@ -59,7 +58,8 @@ std::optional<Overview> ReadOverview(QWidget *parent, const QString &folder,
     }
 
     const std::string folderPath = folder.toStdString();
-    ReadingProgress progress(parent, QCoreApplication::translate("OverviewWindow", "Přehled osob"),
+    ReadingProgress progress(parent,
+                             QCoreApplication::translate("vorlant::OverviewWindow", "Přehled osob"),
                              static_cast<int>(files.size()), dialogAfter);
     std::map<std::string, std::pair<OverviewRow, int>> rows; // with the first test's length
     Overview overview;

@@ -28,7 +28,8 @@ SheetTable OverviewSheet(const OverviewModel &model, const QAbstractItemModel &v
     static const char *const formats[OverviewModel::ColumnCount] = {
         "", "0", "0", "0", "0.0", "0.0", kDateFormat, kDateFormat, "+0;\"\u2212\"0;0"};
     SheetTable sheet;
-    sheet.sheetName = QCoreApplication::translate("OverviewWindow", "Přehled").toStdString();
+    sheet.sheetName =
+        QCoreApplication::translate("vorlant::OverviewWindow", "Přehled").toStdString();
     for (int column = 0; column < OverviewModel::ColumnCount; ++column)
         sheet.columns.push_back(
             {model.headerData(column, Qt::Horizontal).toString().toStdString(), formats[column]});

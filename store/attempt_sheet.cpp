@@ -4,8 +4,6 @@
 #include "store/results_name.h"
 #include "store/test_summary.h"
 
-#include <filesystem>
-
 namespace vorlant {
 
 SheetTable EmptyAttemptsSheet()
@@ -48,13 +46,6 @@ AttemptsOfFiles ComposeAttemptsSheet(const std::string &folder,
             result.unreadable.push_back(name);
     }
     return result;
-}
-
-bool IsEmptyFile(const std::string &path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error) &&
-           std::filesystem::file_size(path, error) == 0 && !error;
 }
 
 } // namespace vorlant

@@ -28,7 +28,4 @@ struct AttemptsOfFiles
 AttemptsOfFiles ComposeAttemptsSheet(const std::string &folder,
                                      const std::vector<std::string> &fileNames);
 
-// Whether path is an empty file: another computer has created it and not yet written it.
-bool IsEmptyFile(const std::string &path);
-
 } // namespace vorlant

@@ -255,7 +255,6 @@ TEST_F(OverviewWindowTest, PrintsTheTableAsShownOnAsManyPagesAsItNeeds)
     ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
     const QByteArray content = printed.readAll();
     EXPECT_GE(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 3);
-    EXPECT_TRUE(content.contains("Přehled osob") || content.contains("/Title"));
     printed.close();
     EXPECT_TRUE(sink.errors.empty());
 
