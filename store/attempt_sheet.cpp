@@ -26,7 +26,6 @@ void AppendAttemptRows(SheetTable &sheet, std::string_view fileName, const LogRe
     const SheetCell time = parts.time ? SheetCell(*parts.time) : SheetCell();
     const SheetCell file = std::string(fileName);
     const int count = RecordCount(log);
-    sheet.rows.reserve(sheet.rows.size() + static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         sheet.rows.push_back({person, time, file, double(i), double(log[i].length),
                               log[i].success ? 1.0 : 0.0, double(log[i].elapsedMs)});
