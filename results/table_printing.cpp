@@ -18,6 +18,8 @@ namespace {
 constexpr qreal kFontPoints = 9;
 // Space inside a cell either side of its text, in widths of "n".
 constexpr qreal kCellPaddingCharacters = 0.6;
+// A smaller font is measured a little short of the page, as glyphs do not scale exactly.
+constexpr qreal kShrinkMargin = 0.95;
 
 QString Cell(const QAbstractItemModel &table, int row, int column)
 {
@@ -50,7 +52,7 @@ public:
         plain_ = font;
         bold_ = font;
         bold_.setBold(true);
-        MeasureColumns();
+        FitColumnsToPage();
         const int rows = table_.rowCount();
         int row = 0;
         int page = 1;
@@ -81,12 +83,19 @@ private:
                 width = std::max(width, plain.horizontalAdvance(Cell(table_, row, column)));
             width += 2 * padding_;
         }
-        // A table wider than the page is narrowed evenly; texts too long are cut off.
+    }
+
+    // A table wider than the page is printed in a smaller font, so that every text still fits.
+    void FitColumnsToPage()
+    {
+        MeasureColumns();
         const qreal total = std::accumulate(widths_.begin(), widths_.end(), qreal(0));
-        if (total > area_.width()) {
-            for (qreal &width : widths_)
-                width *= area_.width() / total;
-        }
+        if (total <= area_.width())
+            return;
+        const qreal points = plain_.pointSizeF() * area_.width() / total * kShrinkMargin;
+        plain_.setPointSizeF(points);
+        bold_.setPointSizeF(points);
+        MeasureColumns();
     }
 
     // The heading, the page number and the column headers; returns where the rows begin.
