@@ -17,5 +17,9 @@ using CreateProgressWindowFunction = ProgressWindow *(*)(MessageSink &messages, 
 inline constexpr const char *kCreateChartWindowSymbol = "VorlantCreateChartWindow";
 inline constexpr const char *kCreateSoundPlayerSymbol = "VorlantCreateSoundPlayer";
 inline constexpr const char *kCreateProgressWindowSymbol = "VorlantCreateProgressWindow";
+// The version of the program the module was built with; the program uses only its own.
+using ModuleVersionFunction = const char *(*)();
+inline constexpr const char *kModuleVersionSymbol = "VorlantLateModuleVersion";
+inline constexpr const char *kModuleFileName = "libvorlant_late.so";
 
 } // namespace vorlant

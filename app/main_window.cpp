@@ -159,13 +159,14 @@ void MainWindow::CompleteStartUp(ChartWindow *chart, const LateParts &late)
     // The picture list (pictures_) exists from here on; then the archive window, hidden,
     // which lists the archive folder read from the settings.
     StartUpStep([&] {
-        if (!chart)
-            return;
-        archive_ = std::make_unique<ArchiveWindow>(store_, *chart, this, late.createProgress);
+        archive_ = std::make_unique<ArchiveWindow>(store_, chart, this, late.createProgress);
         archive_->SetDirectory(QString::fromStdString(store_.ArchiveFolder()));
     });
     StartUpStep([&] { pictureFolder_.unpack(messages_); });
-    StartUpStep([&] { sounds_ = late.createSounds(this); });
+    StartUpStep([&] {
+        if (late.createSounds)
+            sounds_ = late.createSounds(this);
+    });
     StartUpStep([&] {
         pictures_.build(
             QDir(locations_.pictureParent).filePath(QString::fromLatin1(PictureFolder::kName)));

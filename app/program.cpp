@@ -38,7 +38,14 @@ void Program::CompleteStartUp()
     if (startUpComplete_)
         return;
     startUpComplete_ = true;
-    RunReportingErrors(messages_, [this] { chart_ = late_.createChart(messages_); });
+    // Without the module's code one message says so; everything else works without it.
+    const QString unusable = late_.load ? late_.load() : QString();
+    if (!unusable.isEmpty()) {
+        messages_.Error(unusable.toStdString());
+        late_ = {};
+    } else {
+        RunReportingErrors(messages_, [this] { chart_ = late_.createChart(messages_); });
+    }
     main_->CompleteStartUp(chart_.get(), late_);
     MainWindow *main = main_.get();
     names_ = std::make_unique<NameDialog>(messages_,

@@ -63,7 +63,7 @@ QString FirstWord(const QString &text)
 
 } // namespace
 
-ArchiveWindow::ArchiveWindow(ResultsStore &store, ChartWindow &chart, QWidget *parent,
+ArchiveWindow::ArchiveWindow(ResultsStore &store, ChartWindow *chart, QWidget *parent,
                              ProgressWindowMaker makeProgress)
     : QMainWindow(parent), store_(store), chart_(chart), makeProgress_(std::move(makeProgress)),
       noticeBox_([this](NoticeKind kind, const QString &caption, const QString &text) {
@@ -155,6 +155,10 @@ void ArchiveWindow::BuildMenus()
     QAction *progress = file->addAction(QStringLiteral("Vývoj výsledků"));
     progress->setObjectName(QStringLiteral("progressOfPerson"));
     connect(progress, &QAction::triggered, this, &ArchiveWindow::ProgressClick);
+    if (!HasProgress()) {
+        progress->setEnabled(false);
+        progress->setText(tr("Vývoj výsledků (chybí soubor libvorlant_late.so)"));
+    }
     QAction *exportCsv = file->addAction(QStringLiteral("Export do CSV…"));
     exportCsv->setObjectName(QStringLiteral("exportCsv"));
     connect(exportCsv, &QAction::triggered, this, &ArchiveWindow::ExportCsvClick);
@@ -330,7 +334,8 @@ void ArchiveWindow::SG1DblClick()
     if (store_.LoadResults(DE->text().toStdString(), fileName.toStdString()) ||
         store_.ViewedLog() != before)
         viewedFileName_ = fileName;
-    chart_.ShowResultsChart(store_.ViewedLog(), viewedFileName_);
+    if (chart_)
+        chart_->ShowResultsChart(store_.ViewedLog(), viewedFileName_);
 }
 
 void ArchiveWindow::Novsloka1Click()
@@ -374,6 +379,8 @@ void ArchiveWindow::_adrKeyPress()
 void ArchiveWindow::ProgressClick()
 {
     const QString person = CellText(SG1->currentRow(), 0);
+    if (!HasProgress())
+        return;
     if (person.isEmpty()) {
         store_.Messages().Message("Vyberte řádek s osobou.");
         return;

@@ -48,9 +48,10 @@ public:
         std::function<std::unique_ptr<ProgressWindow>(MessageSink &messages, QWidget *parent)>;
 
     // Loads through the store and shows loaded files in the chart window; both outlive this.
-    // The program, which loads the progress window's code after its first frame, passes the
-    // maker from there.
-    ArchiveWindow(ResultsStore &store, ChartWindow &chart, QWidget *parent = nullptr,
+    // The program, which loads the chart's and the progress window's code after its first
+    // frame, passes them from there: without that code there is no chart (a double-click only
+    // loads) and no maker (the menu item says why it is off).
+    ArchiveWindow(ResultsStore &store, ChartWindow *chart, QWidget *parent = nullptr,
                   ProgressWindowMaker makeProgress = MakeProgressWindow);
     ~ArchiveWindow() override;
 
@@ -74,7 +75,9 @@ public:
     // Replaces the save dialog of "Export do CSV…", which runs by default.
     void SetSaveFileChooser(SaveFileChooser choose);
 
-    // The window of a person's progress, made the first time it is needed.
+    // Whether the progress window's code is there (the program's module was loaded).
+    bool HasProgress() const { return static_cast<bool>(makeProgress_); }
+    // The window of a person's progress, made the first time it is needed; only HasProgress.
     ProgressWindow &Progress();
 
 protected:
@@ -102,7 +105,7 @@ private:
     void ExportCsvClick();
 
     ResultsStore &store_;
-    ChartWindow &chart_;
+    ChartWindow *chart_; // none without the program's module
     ProgressWindowMaker makeProgress_;
     NoticeBox noticeBox_;
     SaveFileChooser saveFileChooser_ = ChooseCsvFile;

@@ -69,7 +69,7 @@ void BM_FillArchiveList(benchmark::State &state)
     ResultsStore store(
         sink, [] { return LocalTime{}; }, folders[0].toStdString());
     ChartWindow chart(sink);
-    ArchiveWindow window(store, chart);
+    ArchiveWindow window(store, &chart);
     window.SetDirectory(folders[0]);
     window.ShowArchive();
     if (!QTest::qWaitForWindowExposed(&window))
