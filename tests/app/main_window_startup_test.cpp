@@ -170,8 +170,16 @@ class ModuleUnusable : public ::testing::TestWithParam<const char *>
 TEST_P(ModuleUnusable, OneMessageNamesTheFileAndTheRestOfTheProgramWorks)
 {
     const QString folder = QString::fromUtf8(GetParam());
-    ProgramRig rig(WithOneSavedTest, {}, {}, RigStartUp{.late = LoadedLateParts(folder)});
+    ProgramRig rig(WithOneSavedTest, {}, {},
+                   RigStartUp{.late = LoadedLateParts(folder), .completeAtOnce = false});
+    bool startedWhenShown = false; // the message waits for the rest of the start-up
+    rig.sink.onError = [&] {
+        startedWhenShown = QFileInfo(rig.dataFolder()).isDir() &&
+                           QFileInfo::exists(rig.currentFolder() + "/obr_deti/DATA_42.jpg");
+    };
+    rig.program().CompleteStartUp();
     ASSERT_EQ(rig.sink.errors.size(), 1u);
+    EXPECT_TRUE(startedWhenShown);
     EXPECT_THAT(rig.sink.errors[0],
                 HasSubstr(QDir(folder).filePath("libvorlant_late.so").toStdString()));
     EXPECT_TRUE(rig.main().StartUpComplete());
