@@ -17,13 +17,22 @@ void AppendNumber(std::string &out, std::int64_t value)
     out.append(digits, end);
 }
 
+// A spreadsheet takes a text beginning with one of these for a formula, and runs it.
+bool LooksLikeFormula(std::string_view text)
+{
+    return !text.empty() &&
+           std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
 } // namespace
 
 std::string CsvField(std::string_view text)
 {
+    const std::string_view guard = LooksLikeFormula(text) ? "'" : "";
     if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
+        return std::string(guard) + std::string(text);
     std::string quoted = "\"";
+    quoted += guard;
     for (char c : text) {
         if (c == '"')
             quoted += '"';

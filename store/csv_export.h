@@ -13,7 +13,9 @@ namespace vorlant {
 inline constexpr std::string_view kCsvHeader = "osoba,cas_testu,soubor,pokus,delka,uspech,cas_ms\n";
 
 // text as one field: in quotes, with its quotes doubled, when it holds a comma, a quote or a
-// line break; as it is otherwise.
+// line break; as it is otherwise. A text beginning with "=", "+", "-", "@", a tab or a carriage
+// return gets a leading "'", so that a spreadsheet shows it rather than running it: file names
+// in a shared folder are anyone's choice. Numbers and times are not texts and never pass here.
 std::string CsvField(std::string_view text);
 
 // Appends a line for each attempt of log, the records before the first of length 0, in
