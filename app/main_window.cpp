@@ -156,6 +156,8 @@ void MainWindow::CompleteStartUp(ChartWindow *chart, const LateParts &late)
         return;
     startUpComplete_ = true;
     chart_ = chart;
+    // Tests whose save was cut short get their names before the archive lists the folder.
+    StartUpStep([&] { store_.ClaimInterruptedSaves(); });
     // The picture list (pictures_) exists from here on; then the archive window, hidden,
     // which lists the archive folder read from the settings.
     StartUpStep([&] {

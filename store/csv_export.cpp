@@ -71,11 +71,12 @@ CsvOfFiles ComposeCsv(const std::string &folder, const std::vector<std::string> 
     CsvOfFiles result;
     result.csv = kCsvHeader;
     for (const std::string &name : fileNames) {
+        const std::string path = JoinPath(folder, name);
         std::error_code error;
-        const std::optional<LogRecords> log = ReadResultsFile(JoinPath(folder, name), error);
+        const std::optional<LogRecords> log = ReadResultsFile(path, error);
         if (log)
             AppendCsvLines(result.csv, name, *log);
-        else
+        else if (!IsEmptyFile(path)) // an empty one is a save still writing its file
             result.unreadable.push_back(name);
     }
     return result;

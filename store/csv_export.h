@@ -25,7 +25,7 @@ std::string CsvField(std::string_view text);
 void AppendCsvLines(std::string &csv, std::string_view fileName, const LogRecords &log);
 
 // The CSV of the results files folder/name, in the given order. Files that cannot be read
-// add no line and are named in unreadable.
+// add no line and are named in unreadable; empty ones (saves under way) add nothing.
 struct CsvOfFiles
 {
     std::string csv;

@@ -2,6 +2,7 @@
 
 #include "engine/message_sink.h"
 #include "store/file_io.h"
+#include "store/interrupted_saves.h"
 #include "store/results_file.h"
 #include "store/settings_file.h"
 
@@ -94,6 +95,11 @@ void ResultsStore::CreateDataDirectory() const
 {
     std::error_code ignored;
     std::filesystem::create_directory(dataDirectory_, ignored);
+}
+
+void ResultsStore::ClaimInterruptedSaves() const
+{
+    vorlant::ClaimInterruptedSaves(dataDirectory_);
 }
 
 std::string ResultsStore::BuildResultsFileName(const std::string &personName) const

@@ -29,6 +29,10 @@ public:
     bool WriteSettings();
     // Makes the data directory's folder (one level); failure is silent, a later save reports.
     void CreateDataDirectory() const;
+    // At start: gives the tests that a save interrupted before it named them (a killed or
+    // crashed program) their names in the data directory, and removes what such saves left
+    // unfinished over a day ago. Reports nothing.
+    void ClaimInterruptedSaves() const;
 
     // The results file name for personName at the clock's present minute (no folder).
     std::string BuildResultsFileName(const std::string &personName) const;
