@@ -247,7 +247,7 @@ void MainWindow::StartTest(const QString &personName)
     _pause->setEnabled(true);
     _konec->setEnabled(true);
     _start->setEnabled(false);
-    endedTestFile_.clear();
+    endedTest_ = {};
     controller_.StartTest(personName.toStdString());
 }
 

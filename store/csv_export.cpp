@@ -44,14 +44,18 @@ std::string CsvField(std::string_view text)
 
 void AppendCsvLines(std::string &csv, std::string_view fileName, const LogRecords &log)
 {
-    const ResultsNameParts parts = ParseResultsFileName(fileName);
-    // The three fields every line of the file shares.
-    std::string test = CsvField(PersonWithoutCopyNumber(parts.person));
+    AppendCsvLines(csv, LabelOfResultsFile(fileName), log);
+}
+
+void AppendCsvLines(std::string &csv, const TestLabel &label, const LogRecords &log)
+{
+    // The three fields every line of the test shares.
+    std::string test = CsvField(label.person);
     test += ',';
-    if (parts.time)
-        test += IsoLocalTime(*parts.time);
+    if (label.time)
+        test += IsoLocalTime(*label.time);
     test += ',';
-    test += CsvField(fileName);
+    test += CsvField(label.fileName);
     test += ',';
 
     const int count = RecordCount(log);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/attempt_log.h"
+#include "store/results_name.h"
 
 #include <string>
 #include <string_view>
@@ -19,9 +20,10 @@ inline constexpr std::string_view kCsvHeader = "osoba,cas_testu,soubor,pokus,del
 std::string CsvField(std::string_view text);
 
 // Appends a line for each attempt of log, the records before the first of length 0, in
-// record order. The person (without a copy number) and the ISO time of the test come from
-// fileName, and stay empty when the name does not carry them; attempts are numbered from 0,
-// as the chart numbers its bars.
+// record order, each with the person, the ISO time and the file name of test (empty fields
+// where it has none); attempts are numbered from 0, as the chart numbers its bars.
+void AppendCsvLines(std::string &csv, const TestLabel &test, const LogRecords &log);
+// The same for the log of the results file fileName, labelled by its name.
 void AppendCsvLines(std::string &csv, std::string_view fileName, const LogRecords &log);
 
 // The CSV of the results files folder/name, in the given order. Files that cannot be read

@@ -114,8 +114,10 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     const ResultsBlock block = EncodeResults(records);
     const std::string_view bytes(reinterpret_cast<const char *>(block.data()), block.size());
     savedFileName_.clear();
+    lastSave_ = {personName, time, {}};
     if (const auto saved = WriteNewFile(dataDirectory_, name, bytes)) {
         savedFileName_ = std::filesystem::path(*saved).filename().string();
+        lastSave_ = LabelOfResultsFile(savedFileName_);
         return true;
     }
 
@@ -126,6 +128,7 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
         std::filesystem::create_directories(fallbackFolder_, ignored);
         if (const auto kept = WriteNewFile(fallbackFolder_, name, bytes)) {
             savedFileName_ = std::filesystem::path(*kept).filename().string();
+            lastSave_ = LabelOfResultsFile(savedFileName_);
             message += "\nVýsledky byly uloženy do " + *kept + ".";
         }
     }

@@ -2,6 +2,7 @@
 
 #include "engine/attempt_log.h"
 #include "store/local_time.h"
+#include "store/results_name.h"
 
 #include <string>
 
@@ -44,6 +45,11 @@ public:
     // The name (no folder) of the file the last save wrote, in the data directory or the
     // fallback folder; empty when it wrote none.
     const std::string &SavedFileName() const { return savedFileName_; }
+    // The test the last save kept: as its file names it, or, when no file could be written,
+    // the person and the minute of the save.
+    const TestLabel &LastSave() const { return lastSave_; }
+    // The present minute, as a results file saved now would carry it.
+    LocalTime Now() const { return clock_(); }
     // The user's own folder that keeps a test whose save into the data directory failed;
     // created when needed. Empty: there is none.
     void SetFallbackFolder(std::string folder) { fallbackFolder_ = std::move(folder); }
@@ -72,6 +78,7 @@ private:
     std::string archiveFolder_ = "data";
     std::string fallbackFolder_;
     std::string savedFileName_;
+    TestLabel lastSave_;
     LogRecords viewedLog_{};
 };
 

@@ -188,11 +188,11 @@ TEST_F(WholeTest, TwoTestsOfOnePersonInOneMinuteKeepBothFilesAndTheChartExportsT
     rig.action("Konec1")->trigger(); // "Výsledky"
     EXPECT_EQ(exported(), line);
 
-    // A test under way has no file yet.
+    // A test under way has no file yet, but its person and the minute a save would name.
     rig.startWithName([&] { Click("_start"); }, QStringLiteral("Dvojče"));
     PlayRound(3000);
     rig.action("Konec1")->trigger();
-    EXPECT_EQ(exported(), ",,,0,4,1,3000");
+    EXPECT_EQ(exported(), "Dvojče,2024-03-05T09:07,,0,4,1,3000");
     EXPECT_THAT(rig.sink.messages, IsEmpty());
 }
 
@@ -235,6 +235,35 @@ TEST(FailedSave, IsReportedAndTheTestStillEndsWithItsChart)
     QTest::mouseClick(rig.button("_Konec"), Qt::LeftButton);
     EXPECT_THAT(QDir(kept).entryList(QDir::Files | QDir::Hidden),
                 ElementsAre("Eva (2) 2024_03_05 09_07.mem", kResultsFile));
+}
+
+// Where neither the data directory nor the fallback folder can be made, the chart's export
+// is the one copy of the test left: it names the person and the minute of the save.
+TEST(FailedSave, WithNoFolderLeftTheChartStillExportsThePersonAndTheTime)
+{
+    QTemporaryDir home;
+    // Regular files stand where the data directory and the user's data folder belong.
+    ASSERT_TRUE(QFile(home.filePath("share")).open(QIODevice::WriteOnly));
+    testing::ProgramRig rig(
+        [](const QString &, const QString &program) {
+            ASSERT_TRUE(QFile(program + QStringLiteral("/data")).open(QIODevice::WriteOnly));
+        },
+        {}, home.path());
+    rig.startWithName([&] { QTest::mouseClick(rig.button("_start"), Qt::LeftButton); }, "Eva");
+    rig.fire("_1");
+    QTest::mouseClick(rig.button("_Konec"), Qt::LeftButton);
+
+    const std::string path = (rig.dataFolder() + '/' + kResultsFile).toStdString();
+    EXPECT_THAT(rig.sink.messages, ElementsAre("Soubor " + path + " nelze uložit"));
+    ASSERT_TRUE(rig.program().Chart().isVisible());
+    QTemporaryDir out;
+    const QString csv = out.filePath(QStringLiteral("test.csv"));
+    rig.program().Chart().SetSaveFileChooser([&](QWidget *, const QString &) { return csv; });
+    rig.program().Chart().findChild<QAction *>(QStringLiteral("exportCsv"))->trigger();
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()).split(u'\n').value(1).toStdString(),
+              "Eva,2024-03-05T09:07,,0,4,0,0");
 }
 
 } // namespace
