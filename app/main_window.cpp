@@ -2,6 +2,7 @@
 
 #include "app/counters_panel.h"
 #include "app/error_guard.h"
+#include "app/save_elsewhere.h"
 #include "board/board.h"
 #include "board/board_layout.h"
 #include "board/keyboard_answers.h"
@@ -85,6 +86,9 @@ MainWindow::MainWindow(MessageSink &messages, MainWindowOptions options)
     BuildControls();
     ConnectCommands();
     store_.SetFallbackFolder(UnsavedResultsFolder().toStdString());
+    store_.SetElsewhereChooser([this](const std::string &message, const std::string &fileName) {
+        return AskWhereElseToSave(this, message, fileName);
+    });
     FormCreate(options);
 }
 

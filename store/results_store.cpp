@@ -130,10 +130,32 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
             savedFileName_ = std::filesystem::path(*kept).filename().string();
             lastSave_ = LabelOfResultsFile(savedFileName_);
             message += "\nVýsledky byly uloženy do " + *kept + ".";
+            messages_.Message(message);
+            return false;
         }
     }
-    messages_.Message(message);
+    if (chooseElsewhere_)
+        SaveElsewhere(message, name(1), bytes);
+    else
+        messages_.Message(message);
     return false;
+}
+
+void ResultsStore::SaveElsewhere(std::string message, const std::string &fileName,
+                                 std::string_view bytes)
+{
+    for (;;) {
+        const std::string path = chooseElsewhere_(message, fileName);
+        if (path.empty())
+            return;
+        std::error_code error;
+        if (ReplaceFileAtomically(path, bytes, error)) {
+            savedFileName_ = std::filesystem::path(path).filename().string();
+            lastSave_.fileName = savedFileName_;
+            return;
+        }
+        message = "Soubor " + path + " nelze uložit: " + error.message();
+    }
 }
 
 bool ResultsStore::LoadResults(const std::string &folder, const std::string &fileName)

@@ -4,7 +4,9 @@
 #include "store/local_time.h"
 #include "store/results_name.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace vorlant {
 
@@ -40,8 +42,17 @@ public:
     // Writes records as a new results file into the data directory, never replacing a file:
     // when the minute's name is taken, "<name> (2) ...", "(3)" and so on. On failure saves the
     // same way into the fallback folder, reports "Soubor <path> nelze uložit", with a second
-    // line "Výsledky byly uloženy do <saved path>." when that worked, and returns false.
+    // line "Výsledky byly uloženy do <saved path>." when that worked, and returns false. When
+    // the fallback fails too, the elsewhere chooser (if set) gets that message instead of the
+    // sink, and the results file goes where it chooses.
     bool SaveResults(const LogRecords &records, const std::string &personName);
+
+    // Shows message, which says that a test could not be saved, and offers to save it
+    // elsewhere; returns the path the user chose for the results file (fileName suggested),
+    // or an empty text when the user lets the test go.
+    using ElsewhereChooser =
+        std::function<std::string(const std::string &message, const std::string &fileName)>;
+    void SetElsewhereChooser(ElsewhereChooser choose) { chooseElsewhere_ = std::move(choose); }
     // The name (no folder) of the file the last save wrote, in the data directory or the
     // fallback folder; empty when it wrote none.
     const std::string &SavedFileName() const { return savedFileName_; }
@@ -70,6 +81,9 @@ public:
     MessageSink &Messages() const { return messages_; }
 
 private:
+    // Offers the chooser's places until one takes the file or the user lets the test go.
+    void SaveElsewhere(std::string message, const std::string &fileName, std::string_view bytes);
+
     MessageSink &messages_;
     LocalClock clock_;
     std::string settingsFolder_;
@@ -77,6 +91,7 @@ private:
     std::string dataDirectory_ = "data";
     std::string archiveFolder_ = "data";
     std::string fallbackFolder_;
+    ElsewhereChooser chooseElsewhere_;
     std::string savedFileName_;
     TestLabel lastSave_;
     LogRecords viewedLog_{};
