@@ -53,11 +53,12 @@ public:
     using ElsewhereChooser =
         std::function<std::string(const std::string &message, const std::string &fileName)>;
     void SetElsewhereChooser(ElsewhereChooser choose) { chooseElsewhere_ = std::move(choose); }
-    // The name (no folder) of the file the last save wrote, in the data directory or the
-    // fallback folder; empty when it wrote none.
+    // The name (no folder) of the file the last save wrote, in the data directory, the
+    // fallback folder or where the chooser said; empty when it wrote none.
     const std::string &SavedFileName() const { return savedFileName_; }
-    // The test the last save kept: as its file names it, or, when no file could be written,
-    // the person and the minute of the save.
+    // The test of the last save: as the name of its file in the data directory or the
+    // fallback folder tells it; otherwise the person and the minute of the save, with the
+    // name of the file saved elsewhere, if any.
     const TestLabel &LastSave() const { return lastSave_; }
     // The present minute, as a results file saved now would carry it.
     LocalTime Now() const { return clock_(); }
