@@ -37,8 +37,8 @@ private:
     QRegularExpression pattern_;
 };
 
-// The results files of folder (ordinary, not hidden) that the filter lets through, sorted by
-// person comparing character codes; files of one person keep the folder's order. An empty
+// The results files of folder (ordinary, not hidden, not empty) that the filter lets through,
+// sorted by person comparing character codes; files of one person keep the folder's order. An empty
 // folder text means the current folder, as the results store reads it. A folder that cannot
 // be read lists nothing.
 std::vector<ArchiveEntry> ListResultsFiles(const QString &folder, const QString &filter);

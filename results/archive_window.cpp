@@ -6,6 +6,7 @@
 #include "results/progress_window.h"
 #include "store/csv_export.h"
 #include "store/file_io.h"
+#include "store/results_name.h"
 #include "store/results_store.h"
 #include "store/work.h"
 
@@ -335,7 +336,8 @@ void ArchiveWindow::SG1DblClick()
         store_.ViewedLog() != before)
         viewedFileName_ = fileName;
     if (chart_)
-        chart_->ShowResultsChart(store_.ViewedLog(), viewedFileName_);
+        chart_->ShowResultsChart(store_.ViewedLog(),
+                                 LabelOfResultsFile(viewedFileName_.toStdString()));
 }
 
 void ArchiveWindow::Novsloka1Click()

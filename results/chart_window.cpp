@@ -49,10 +49,10 @@ ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
 
 ChartWindow::~ChartWindow() = default;
 
-void ChartWindow::ShowResultsChart(const LogRecords &log, const QString &fileName)
+void ChartWindow::ShowResultsChart(const LogRecords &log, const TestLabel &test)
 {
     shownLog_ = log;
-    shownFileName_ = fileName;
+    shownTest_ = test;
     chart_->Fill(log);
     ShowInFront(*this, kOuterSize, shownBefore_);
 }
@@ -80,7 +80,7 @@ void ChartWindow::SetSaveFileChooser(SaveFileChooser choose)
 void ChartWindow::ExportCsvClick()
 {
     std::string csv(kCsvHeader);
-    AppendCsvLines(csv, shownFileName_.toStdString(), shownLog_);
+    AppendCsvLines(csv, shownTest_, shownLog_);
     SaveCsv(this, saveFileChooser_, messages_, csv);
 }
 

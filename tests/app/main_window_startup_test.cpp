@@ -89,6 +89,24 @@ void WithOneSavedTest(const QString &, const QString &program)
 
 // The first frame shows the window as it will stay; what it does not show (the pictures,
 // the archive, the chart and the sounds) follows right after it, before the user can act.
+// A copy killed while saving left the whole test in a hidden temporary file: the next start
+// gives it its name, so the archive lists it.
+TEST(MainWindowStartUp, ATestWhoseSaveWasCutShortGetsItsNameBeforeTheArchiveLists)
+{
+    const QString saved = QStringLiteral("Eva 2024_03_01 08_00.mem");
+    ProgramRig rig([&](const QString &, const QString &program) {
+        ASSERT_TRUE(QDir(program).mkdir("data"));
+        QFile left(program + "/data/." + saved + ".q7Xr2B.tmp");
+        QByteArray bytes(16016, '\0');
+        bytes[0] = 4;
+        ASSERT_TRUE(left.open(QIODevice::WriteOnly) && left.write(bytes) == bytes.size());
+    });
+    EXPECT_THAT(QDir(rig.dataFolder()).entryList(QDir::Files | QDir::Hidden), ElementsAre(saved));
+    EXPECT_THAT(rig.archiveRowsAfterArchiv(), ElementsAre("Eva | 2024_03_01 08_00.mem | " + saved));
+    EXPECT_EQ(testing::ReadResultsFile(rig.dataFolder() + '/' + saved)[0].length, 4);
+    EXPECT_THAT(rig.sink.messages, IsEmpty());
+}
+
 TEST(MainWindowStartUp, ShowsTheFirstFrameThenCompletesTheRestBeforeTheUserActs)
 {
     ProgramRig rig(WithOneSavedTest, {}, {}, RigStartUp{.completeAtOnce = false});
