@@ -12,6 +12,11 @@
 
 #include <type_traits>
 
+extern "C" Q_DECL_EXPORT const char *VorlantLateModuleVersion()
+{
+    return VORLANT_MODULE_VERSION;
+}
+
 extern "C" Q_DECL_EXPORT vorlant::ChartWindow *
 VorlantCreateChartWindow(vorlant::MessageSink &messages)
 {
@@ -36,6 +41,7 @@ VorlantCreateOverviewWindow(vorlant::MessageSink &messages, QWidget *parent)
 }
 
 // The entry points' types must match what the program expects.
+static_assert(std::is_same_v<decltype(&VorlantLateModuleVersion), vorlant::ModuleVersionFunction>);
 static_assert(
     std::is_same_v<decltype(&VorlantCreateChartWindow), vorlant::CreateChartWindowFunction>);
 static_assert(

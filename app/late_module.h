@@ -20,5 +20,9 @@ inline constexpr const char *kCreateChartWindowSymbol = "VorlantCreateChartWindo
 inline constexpr const char *kCreateSoundPlayerSymbol = "VorlantCreateSoundPlayer";
 inline constexpr const char *kCreateProgressWindowSymbol = "VorlantCreateProgressWindow";
 inline constexpr const char *kCreateOverviewWindowSymbol = "VorlantCreateOverviewWindow";
+// The version of the program the module was built with; the program uses only its own.
+using ModuleVersionFunction = const char *(*)();
+inline constexpr const char *kModuleVersionSymbol = "VorlantLateModuleVersion";
+inline constexpr const char *kModuleFileName = "libvorlant_late.so";
 
 } // namespace vorlant

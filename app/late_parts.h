@@ -23,6 +23,10 @@ class SoundPlayer;
 // start-up failure.
 struct LateParts
 {
+    // Makes the code of the parts ready; returns what keeps it from being used (a message
+    // for the user), or nothing. Until it has run, no creator may be called. Empty: the code
+    // is linked in.
+    std::function<QString()> load;
     std::function<std::unique_ptr<ChartWindow>(MessageSink &messages)> createChart;
     std::function<SoundPlayer *(QObject *parent)> createSounds;
     std::function<std::unique_ptr<ProgressWindow>(MessageSink &messages, QWidget *parent)>
@@ -35,7 +39,8 @@ struct LateParts
 LateParts LinkedLateParts();
 
 // The parts from the module "vorlant_late" in folder (empty: beside the executable, else
-// where an installation puts it), loaded on first use and kept loaded.
+// where an installation puts it), loaded by load() and kept loaded. A module of another
+// version of the program is not used.
 LateParts LoadedLateParts(const QString &folder = {});
 
 } // namespace vorlant

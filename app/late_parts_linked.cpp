@@ -9,8 +9,10 @@ namespace vorlant {
 
 LateParts LinkedLateParts()
 {
-    return {[](MessageSink &messages) { return std::make_unique<ChartWindow>(messages); },
-            [](QObject *parent) { return new SoundPlayer(parent); }, MakeProgressWindow,
+    return {{},
+            [](MessageSink &messages) { return std::make_unique<ChartWindow>(messages); },
+            [](QObject *parent) { return new SoundPlayer(parent); },
+            MakeProgressWindow,
             MakeOverviewWindow};
 }
 

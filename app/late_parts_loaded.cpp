@@ -7,10 +7,13 @@
 #include "results/progress_window.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QString>
 #include <QStringList>
 
+#include <cstring>
+#include <memory>
 #include <stdexcept>
 
 namespace vorlant {
@@ -26,41 +29,70 @@ QStringList ModuleFolders(const QString &folder)
     return {programFolder, programFolder + u'/' + QStringLiteral(VORLANT_INSTALLED_MODULE_DIR)};
 }
 
-// Never unloaded: the objects it creates live until the program ends.
-QFunctionPointer Resolve(const QString &folder, const char *symbol)
+// The module, loaded once and never unloaded: the objects it creates live until the end.
+struct Module
 {
-    QStringList errors;
-    for (const QString &candidate : ModuleFolders(folder)) {
-        QLibrary module(candidate + QStringLiteral("/vorlant_late"));
-        if (QFunctionPointer function = module.resolve(symbol))
-            return function;
-        errors << module.errorString();
+    QStringList folders;
+    QLibrary library;
+
+    // What keeps the module from being used, for the user; empty when it is loaded.
+    QString Load()
+    {
+        QStringList paths;
+        for (const QString &folder : folders)
+            paths << QFileInfo(folder + u'/' + QLatin1String(kModuleFileName)).absoluteFilePath();
+        for (const QString &path : paths) {
+            if (!QFileInfo(path).isFile())
+                continue;
+            library.setFileName(path);
+            const auto version =
+                reinterpret_cast<ModuleVersionFunction>(library.resolve(kModuleVersionSymbol));
+            if (version && std::strcmp(version(), VORLANT_MODULE_VERSION) == 0)
+                return {};
+            return QCoreApplication::translate(
+                       "LateParts", "Soubor %1 nepatří k této verzi programu (%2). Grafy, vývoj "
+                                    "výsledků a zvuky nejsou k dispozici.")
+                .arg(path, QStringLiteral(VORLANT_MODULE_VERSION));
+        }
+        return QCoreApplication::translate("LateParts",
+                                           "Soubor %1 chybí. Grafy, vývoj výsledků a zvuky nejsou "
+                                           "k dispozici.")
+            .arg(paths.join(QCoreApplication::translate("LateParts", " ani ")));
     }
-    throw std::runtime_error(errors.join(u'\n').toStdString());
-}
+
+    QFunctionPointer Resolve(const char *symbol)
+    {
+        if (QFunctionPointer function = library.resolve(symbol))
+            return function;
+        throw std::runtime_error(library.errorString().toStdString());
+    }
+};
 
 } // namespace
 
 LateParts LoadedLateParts(const QString &folder)
 {
-    return {[folder](MessageSink &messages) {
+    auto module = std::make_shared<Module>();
+    module->folders = ModuleFolders(folder);
+    return {[module] { return module->Load(); },
+            [module](MessageSink &messages) {
                 const auto create = reinterpret_cast<CreateChartWindowFunction>(
-                    Resolve(folder, kCreateChartWindowSymbol));
+                    module->Resolve(kCreateChartWindowSymbol));
                 return std::unique_ptr<ChartWindow>(create(messages));
             },
-            [folder](QObject *parent) {
+            [module](QObject *parent) {
                 const auto create = reinterpret_cast<CreateSoundPlayerFunction>(
-                    Resolve(folder, kCreateSoundPlayerSymbol));
+                    module->Resolve(kCreateSoundPlayerSymbol));
                 return create(parent);
             },
-            [folder](MessageSink &messages, QWidget *parent) {
+            [module](MessageSink &messages, QWidget *parent) {
                 const auto create = reinterpret_cast<CreateProgressWindowFunction>(
-                    Resolve(folder, kCreateProgressWindowSymbol));
+                    module->Resolve(kCreateProgressWindowSymbol));
                 return std::unique_ptr<ProgressWindow>(create(messages, parent));
             },
-            [folder](MessageSink &messages, QWidget *parent) {
+            [module](MessageSink &messages, QWidget *parent) {
                 const auto create = reinterpret_cast<CreateOverviewWindowFunction>(
-                    Resolve(folder, kCreateOverviewWindowSymbol));
+                    module->Resolve(kCreateOverviewWindowSymbol));
                 return std::unique_ptr<OverviewWindow>(create(messages, parent));
             }};
 }

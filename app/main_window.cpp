@@ -2,6 +2,7 @@
 
 #include "app/counters_panel.h"
 #include "app/error_guard.h"
+#include "app/save_elsewhere.h"
 #include "board/board.h"
 #include "board/board_layout.h"
 #include "board/keyboard_answers.h"
@@ -85,6 +86,9 @@ MainWindow::MainWindow(MessageSink &messages, MainWindowOptions options)
     BuildControls();
     ConnectCommands();
     store_.SetFallbackFolder(UnsavedResultsFolder().toStdString());
+    store_.SetElsewhereChooser([this](const std::string &message, const std::string &fileName) {
+        return AskWhereElseToSave(this, message, fileName);
+    });
     FormCreate(options);
 }
 
@@ -156,17 +160,20 @@ void MainWindow::CompleteStartUp(ChartWindow *chart, const LateParts &late)
         return;
     startUpComplete_ = true;
     chart_ = chart;
+    // Tests whose save was cut short get their names before the archive lists the folder.
+    StartUpStep([&] { store_.ClaimInterruptedSaves(); });
     // The picture list (pictures_) exists from here on; then the archive window, hidden,
     // which lists the archive folder read from the settings.
     StartUpStep([&] {
-        if (!chart)
-            return;
-        archive_ = std::make_unique<ArchiveWindow>(store_, *chart, this, late.createProgress,
+        archive_ = std::make_unique<ArchiveWindow>(store_, chart, this, late.createProgress,
                                                    late.createOverview);
         archive_->SetDirectory(QString::fromStdString(store_.ArchiveFolder()));
     });
     StartUpStep([&] { pictureFolder_.unpack(messages_); });
-    StartUpStep([&] { sounds_ = late.createSounds(this); });
+    StartUpStep([&] {
+        if (late.createSounds)
+            sounds_ = late.createSounds(this);
+    });
     StartUpStep([&] {
         pictures_.build(
             QDir(locations_.pictureParent).filePath(QString::fromLatin1(PictureFolder::kName)));
@@ -245,7 +252,7 @@ void MainWindow::StartTest(const QString &personName)
     _pause->setEnabled(true);
     _konec->setEnabled(true);
     _start->setEnabled(false);
-    endedTestFile_.clear();
+    endedTest_ = {};
     controller_.StartTest(personName.toStdString());
 }
 

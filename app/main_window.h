@@ -10,6 +10,7 @@
 #include "engine/round_controller.h"
 #include "engine/round_outputs.h"
 #include "store/local_time.h"
+#include "store/results_name.h"
 #include "store/results_store.h"
 
 #include <QMainWindow>
@@ -162,9 +163,8 @@ private:
     bool shownBefore_ = false;
     bool startUpComplete_ = false;
     bool closed_ = false;
-    // The results file of the test that ended last, for the chart's CSV export; empty from the
-    // start of the next test, whose log has no file yet.
-    QString endedTestFile_;
+    // The test that ended last, for the chart's CSV export; empty from the start of the next.
+    TestLabel endedTest_;
 };
 
 } // namespace vorlant

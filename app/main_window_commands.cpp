@@ -97,7 +97,7 @@ void MainWindow::_konecClick()
 {
     controller_.EndTest();
     store_.SaveResults(controller_.Log().records, controller_.PersonName());
-    endedTestFile_ = QString::fromStdString(store_.SavedFileName());
+    endedTest_ = store_.LastSave();
     _pause->setEnabled(false);
     _konec->setEnabled(false);
     _start->setEnabled(true);
@@ -105,13 +105,17 @@ void MainWindow::_konecClick()
 }
 
 // "Výsledky": during a test first acts as the Pause button, so a running test pauses and a
-// paused one continues behind the chart.
+// paused one continues behind the chart. A test under way has no file yet: its export names
+// the person and the minute a save would carry.
 void MainWindow::Konec1Click()
 {
-    if (!_start->isEnabled())
+    const bool underWay = !_start->isEnabled();
+    if (underWay)
         _pauseClick();
+    const TestLabel test =
+        underWay ? TestLabel{controller_.PersonName(), store_.Now(), {}} : endedTest_;
     if (chart_)
-        chart_->ShowResultsChart(controller_.Log().records, endedTestFile_);
+        chart_->ShowResultsChart(controller_.Log().records, test);
 }
 
 void MainWindow::Archiv1Click()

@@ -38,7 +38,13 @@ void Program::CompleteStartUp()
     if (startUpComplete_)
         return;
     startUpComplete_ = true;
-    RunReportingErrors(messages_, [this] { chart_ = late_.createChart(messages_); });
+    // Without the module's code one message says so, once the rest of the start-up has run;
+    // everything else works without it.
+    const QString unusable = late_.load ? late_.load() : QString();
+    if (!unusable.isEmpty())
+        late_ = {};
+    else
+        RunReportingErrors(messages_, [this] { chart_ = late_.createChart(messages_); });
     main_->CompleteStartUp(chart_.get(), late_);
     MainWindow *main = main_.get();
     names_ = std::make_unique<NameDialog>(messages_,
@@ -47,6 +53,8 @@ void Program::CompleteStartUp()
         [main] { return QString::fromStdString(main->Store().DataDirectory()); }, messages_);
     about_ = std::make_unique<AboutWindow>();
     main_->AttachWindows(*names_, *help_, *about_);
+    if (!unusable.isEmpty())
+        messages_.Error(unusable.toStdString());
 }
 
 } // namespace vorlant

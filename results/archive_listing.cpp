@@ -60,16 +60,15 @@ struct DirectoryCloser
     void operator()(DIR *directory) const { ::closedir(directory); }
 };
 
-// A regular file, or a link to one; the entry's type saves a stat where the file system
-// reports it.
-bool IsRegularFile(DIR *directory, const dirent &entry)
+// A regular file, or a link to one, that holds something: an empty results file is a save
+// that has claimed its name and is still writing the file.
+bool IsFileWithContent(DIR *directory, const dirent &entry)
 {
-    if (entry.d_type == DT_REG)
-        return true;
-    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK)
+    if (entry.d_type != DT_REG && entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK)
         return false;
     struct stat status;
-    return ::fstatat(::dirfd(directory), entry.d_name, &status, 0) == 0 && S_ISREG(status.st_mode);
+    return ::fstatat(::dirfd(directory), entry.d_name, &status, 0) == 0 &&
+           S_ISREG(status.st_mode) && status.st_size > 0;
 }
 
 } // namespace
@@ -109,9 +108,9 @@ std::vector<ArchiveEntry> ListResultsFiles(const QString &folder, const QString 
         return entries;
     while (const dirent *entry = ::readdir(directory.get())) {
         const QString name = QFile::decodeName(entry->d_name);
-        // The type test last: it may cost a stat, the name tests never do.
+        // The type test last: it costs a stat, the name tests never do.
         if (name.startsWith(u'.') || !accepts.Matches(name) ||
-            !IsRegularFile(directory.get(), *entry))
+            !IsFileWithContent(directory.get(), *entry))
             continue;
         entries.push_back(SplitResultsFileName(name));
     }

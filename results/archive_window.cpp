@@ -8,6 +8,7 @@
 #include "store/attempt_sheet.h"
 #include "store/csv_export.h"
 #include "store/file_io.h"
+#include "store/results_name.h"
 #include "store/results_store.h"
 #include "store/work.h"
 
@@ -65,7 +66,7 @@ QString FirstWord(const QString &text)
 
 } // namespace
 
-ArchiveWindow::ArchiveWindow(ResultsStore &store, ChartWindow &chart, QWidget *parent,
+ArchiveWindow::ArchiveWindow(ResultsStore &store, ChartWindow *chart, QWidget *parent,
                              ProgressWindowMaker makeProgress, OverviewWindowMaker makeOverview)
     : QMainWindow(parent), store_(store), chart_(chart), makeProgress_(std::move(makeProgress)),
       makeOverview_(std::move(makeOverview)),
@@ -159,9 +160,17 @@ void ArchiveWindow::BuildMenus()
     QAction *progress = file->addAction(QStringLiteral("Vývoj výsledků"));
     progress->setObjectName(QStringLiteral("progressOfPerson"));
     connect(progress, &QAction::triggered, this, &ArchiveWindow::ProgressClick);
+    if (!HasProgress()) {
+        progress->setEnabled(false);
+        progress->setText(tr("Vývoj výsledků (chybí soubor libvorlant_late.so)"));
+    }
     QAction *overview = file->addAction(tr("Přehled osob"));
     overview->setObjectName(QStringLiteral("overviewOfPersons"));
     connect(overview, &QAction::triggered, this, &ArchiveWindow::OverviewClick);
+    if (!HasOverview()) {
+        overview->setEnabled(false);
+        overview->setText(tr("Přehled osob (chybí soubor libvorlant_late.so)"));
+    }
     QAction *exportCsv = file->addAction(QStringLiteral("Export do CSV…"));
     exportCsv->setObjectName(QStringLiteral("exportCsv"));
     connect(exportCsv, &QAction::triggered, this, &ArchiveWindow::ExportCsvClick);
@@ -266,7 +275,8 @@ OverviewWindow &ArchiveWindow::Overview()
     if (!overview_) {
         overview_ = makeOverview_(store_.Messages(), this);
         overview_->SetProgressOpener([this](const QString &folder, const QString &person) {
-            Progress().ShowProgress(folder, person);
+            if (HasProgress())
+                Progress().ShowProgress(folder, person);
         });
     }
     return *overview_;
@@ -357,7 +367,9 @@ void ArchiveWindow::SG1DblClick()
     if (store_.LoadResults(DE->text().toStdString(), fileName.toStdString()) ||
         store_.ViewedLog() != before)
         viewedFileName_ = fileName;
-    chart_.ShowResultsChart(store_.ViewedLog(), viewedFileName_);
+    if (chart_)
+        chart_->ShowResultsChart(store_.ViewedLog(),
+                                 LabelOfResultsFile(viewedFileName_.toStdString()));
 }
 
 void ArchiveWindow::Novsloka1Click()
@@ -401,6 +413,8 @@ void ArchiveWindow::_adrKeyPress()
 void ArchiveWindow::ProgressClick()
 {
     const QString person = CellText(SG1->currentRow(), 0);
+    if (!HasProgress())
+        return;
     if (person.isEmpty()) {
         store_.Messages().Message("Vyberte řádek s osobou.");
         return;
@@ -437,6 +451,8 @@ std::vector<std::string> ArchiveWindow::ListedFiles() const
 // "Přehled osob": the persons of the listed files, each with all of their tests in the folder.
 void ArchiveWindow::OverviewClick()
 {
+    if (!HasOverview())
+        return;
     QStringList listed;
     for (const std::string &name : ListedFiles())
         listed << QString::fromStdString(name);

@@ -54,9 +54,10 @@ public:
         std::function<std::unique_ptr<OverviewWindow>(MessageSink &messages, QWidget *parent)>;
 
     // Loads through the store and shows loaded files in the chart window; both outlive this.
-    // The program, which loads the code of the progress and overview windows after its first
-    // frame, passes the makers from there.
-    ArchiveWindow(ResultsStore &store, ChartWindow &chart, QWidget *parent = nullptr,
+    // The program, which loads the code of the chart and of the progress and overview windows
+    // after its first frame, passes them from there: without that code there is no chart (a
+    // double-click only loads) and no makers (the menu items say why they are off).
+    ArchiveWindow(ResultsStore &store, ChartWindow *chart, QWidget *parent = nullptr,
                   ProgressWindowMaker makeProgress = MakeProgressWindow,
                   OverviewWindowMaker makeOverview = MakeOverviewWindow);
     ~ArchiveWindow() override;
@@ -83,10 +84,14 @@ public:
     // Replaces the save dialog of "Export do Excelu…", which runs by default.
     void SetWorkbookFileChooser(SaveFileChooser choose);
 
-    // The window of a person's progress, made the first time it is needed.
+    // Whether the progress window's code is there (the program's module was loaded).
+    bool HasProgress() const { return static_cast<bool>(makeProgress_); }
+    // The window of a person's progress, made the first time it is needed; only HasProgress.
     ProgressWindow &Progress();
-    // The window "Přehled osob", made the first time it is needed; its double-click opens the
-    // progress window above.
+    // Whether the overview window's code is there (the program's module was loaded).
+    bool HasOverview() const { return static_cast<bool>(makeOverview_); }
+    // The window "Přehled osob", made the first time it is needed; only HasOverview. Its
+    // double-click opens the progress window above.
     OverviewWindow &Overview();
 
 protected:
@@ -118,7 +123,7 @@ private:
     std::vector<std::string> ListedFiles() const;
 
     ResultsStore &store_;
-    ChartWindow &chart_;
+    ChartWindow *chart_; // none without the program's module
     ProgressWindowMaker makeProgress_;
     OverviewWindowMaker makeOverview_;
     NoticeBox noticeBox_;

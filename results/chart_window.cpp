@@ -54,10 +54,10 @@ ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
 
 ChartWindow::~ChartWindow() = default;
 
-void ChartWindow::ShowResultsChart(const LogRecords &log, const QString &fileName)
+void ChartWindow::ShowResultsChart(const LogRecords &log, const TestLabel &test)
 {
     shownLog_ = log;
-    shownFileName_ = fileName;
+    shownTest_ = test;
     chart_->Fill(log);
     ShowInFront(*this, kOuterSize, shownBefore_);
 }
@@ -85,7 +85,7 @@ void ChartWindow::SetSaveFileChooser(SaveFileChooser choose)
 void ChartWindow::ExportCsvClick()
 {
     std::string csv(kCsvHeader);
-    AppendCsvLines(csv, shownFileName_.toStdString(), shownLog_);
+    AppendCsvLines(csv, shownTest_, shownLog_);
     SaveCsv(this, saveFileChooser_, messages_, csv);
 }
 
@@ -97,7 +97,7 @@ void ChartWindow::SetWorkbookFileChooser(SaveFileChooser choose)
 void ChartWindow::ExportXlsxClick()
 {
     SheetTable sheet = EmptyAttemptsSheet();
-    AppendAttemptRows(sheet, shownFileName_.toStdString(), shownLog_);
+    AppendAttemptRows(sheet, shownTest_, shownLog_);
     SaveWorkbookAs(this, workbookFileChooser_, messages_,
                    SuggestedWorkbookPath(QStringLiteral("vysledky.xlsx")), sheet);
 }

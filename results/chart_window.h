@@ -3,6 +3,7 @@
 #include "engine/attempt_log.h"
 #include "results/csv_saving.h"
 #include "results/page_printer.h"
+#include "store/results_name.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -33,11 +34,11 @@ public:
     ~ChartWindow() override;
 
     // Draws the log's bars in place of the previous ones and shows the window without making
-    // it modal; a visible window comes to the front. The log is only read. fileName names the
-    // results file the log was loaded from, if any; the CSV export takes the person and the
-    // time of the test from it. Virtual so that the program, which loads this window's code
-    // after its first frame, reaches it through the object alone.
-    virtual void ShowResultsChart(const LogRecords &log, const QString &fileName = QString());
+    // it modal; a visible window comes to the front. The log is only read. test tells the CSV
+    // export whose test it is, when and in which results file, as far as known. Virtual so
+    // that the program, which loads this window's code after its first frame, reaches it
+    // through the object alone.
+    virtual void ShowResultsChart(const LogRecords &log, const TestLabel &test = {});
 
     // Replaces the save dialog of "Export do CSV…", which runs by default.
     void SetSaveFileChooser(SaveFileChooser choose);
@@ -68,7 +69,7 @@ private:
     AttemptsChart *chart_;
     QChartView *Ch1_;
     LogRecords shownLog_{};
-    QString shownFileName_;
+    TestLabel shownTest_;
     SaveFileChooser saveFileChooser_ = ChooseCsvFile;
     SaveFileChooser workbookFileChooser_;
     PagePrinter printer_;

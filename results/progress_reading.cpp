@@ -35,11 +35,13 @@ std::optional<PersonTests> ReadPersonTests(QWidget *parent, const QString &folde
             return std::nullopt;
         const std::string name = files[i].toStdString();
         const ResultsNameParts parts = ParseResultsFileName(name);
+        const std::string path = JoinPath(folderPath, name);
         std::error_code error;
         const std::optional<LogRecords> log =
-            parts.time ? ReadResultsFile(JoinPath(folderPath, name), error) : std::nullopt;
+            parts.time ? ReadResultsFile(path, error) : std::nullopt;
         if (!log) {
-            read.unreadable << files[i];
+            if (!IsEmptyFile(path)) // an empty one is a save still writing its file
+                read.unreadable << files[i];
             continue;
         }
         const TestSummary summary = SummariseLog(*log);

@@ -19,17 +19,21 @@ SheetTable EmptyAttemptsSheet()
             {}};
 }
 
-void AppendAttemptRows(SheetTable &sheet, std::string_view fileName, const LogRecords &log)
+void AppendAttemptRows(SheetTable &sheet, const TestLabel &test, const LogRecords &log)
 {
-    const ResultsNameParts parts = ParseResultsFileName(fileName);
-    const SheetCell person = PersonWithoutCopyNumber(parts.person);
-    const SheetCell time = parts.time ? SheetCell(*parts.time) : SheetCell();
-    const SheetCell file = std::string(fileName);
+    const SheetCell person = test.person;
+    const SheetCell time = test.time ? SheetCell(*test.time) : SheetCell();
+    const SheetCell file = test.fileName;
     const int count = RecordCount(log);
     for (int i = 0; i < count; ++i) {
         sheet.rows.push_back({person, time, file, double(i), double(log[i].length),
                               log[i].success ? 1.0 : 0.0, double(log[i].elapsedMs)});
     }
+}
+
+void AppendAttemptRows(SheetTable &sheet, std::string_view fileName, const LogRecords &log)
+{
+    AppendAttemptRows(sheet, LabelOfResultsFile(fileName), log);
 }
 
 AttemptsOfFiles ComposeAttemptsSheet(const std::string &folder,

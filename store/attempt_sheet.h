@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/attempt_log.h"
+#include "store/results_name.h"
 #include "store/sheet_table.h"
 
 #include <string>
@@ -13,9 +14,10 @@ namespace vorlant {
 // test is a date-time cell, success the number 0 or 1.
 SheetTable EmptyAttemptsSheet();
 
-// Appends a row for each attempt of log, the records before the first of length 0. The
-// person (without a copy number) and the time come from fileName; cells it does not carry
-// stay empty.
+// Appends a row for each attempt of log, the records before the first of length 0, each with
+// the person, the time and the file name of test; cells it has no value for stay empty.
+void AppendAttemptRows(SheetTable &sheet, const TestLabel &test, const LogRecords &log);
+// The same for the log of the results file fileName, labelled by its name.
 void AppendAttemptRows(SheetTable &sheet, std::string_view fileName, const LogRecords &log);
 
 // The attempts of the results files folder/name, in the given order. Files that cannot be

@@ -17,13 +17,22 @@ void AppendNumber(std::string &out, std::int64_t value)
     out.append(digits, end);
 }
 
+// A spreadsheet takes a text beginning with one of these for a formula, and runs it.
+bool LooksLikeFormula(std::string_view text)
+{
+    return !text.empty() &&
+           std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
 } // namespace
 
 std::string CsvField(std::string_view text)
 {
+    const std::string_view guard = LooksLikeFormula(text) ? "'" : "";
     if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
+        return std::string(guard) + std::string(text);
     std::string quoted = "\"";
+    quoted += guard;
     for (char c : text) {
         if (c == '"')
             quoted += '"';
@@ -35,14 +44,18 @@ std::string CsvField(std::string_view text)
 
 void AppendCsvLines(std::string &csv, std::string_view fileName, const LogRecords &log)
 {
-    const ResultsNameParts parts = ParseResultsFileName(fileName);
-    // The three fields every line of the file shares.
-    std::string test = CsvField(PersonWithoutCopyNumber(parts.person));
+    AppendCsvLines(csv, LabelOfResultsFile(fileName), log);
+}
+
+void AppendCsvLines(std::string &csv, const TestLabel &label, const LogRecords &log)
+{
+    // The three fields every line of the test shares.
+    std::string test = CsvField(label.person);
     test += ',';
-    if (parts.time)
-        test += IsoLocalTime(*parts.time);
+    if (label.time)
+        test += IsoLocalTime(*label.time);
     test += ',';
-    test += CsvField(fileName);
+    test += CsvField(label.fileName);
     test += ',';
 
     const int count = RecordCount(log);
@@ -62,11 +75,12 @@ CsvOfFiles ComposeCsv(const std::string &folder, const std::vector<std::string> 
     CsvOfFiles result;
     result.csv = kCsvHeader;
     for (const std::string &name : fileNames) {
+        const std::string path = JoinPath(folder, name);
         std::error_code error;
-        const std::optional<LogRecords> log = ReadResultsFile(JoinPath(folder, name), error);
+        const std::optional<LogRecords> log = ReadResultsFile(path, error);
         if (log)
             AppendCsvLines(result.csv, name, *log);
-        else
+        else if (!IsEmptyFile(path)) // an empty one is a save still writing its file
             result.unreadable.push_back(name);
     }
     return result;

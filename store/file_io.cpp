@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,16 +31,46 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// Creates a fresh file in folder that no other writer can be using; -1 on failure.
-int CreateTemporaryFile(const fs::path &folder, std::string &created)
+constexpr std::size_t kMostNameBytes = NAME_MAX;
+constexpr std::string_view kTemporaryEnd = ".tmp";
+constexpr std::size_t kRandomCharacters = 6;
+constexpr std::string_view kRandomAlphabet =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+// Carried by a temporary file whose final name is too long to carry.
+constexpr std::string_view kAnonymous = "vorlant";
+
+bool IsRandomCharacter(char c)
+{
+    return kRandomAlphabet.find(c) != std::string_view::npos;
+}
+
+// Creates a fresh file ".<carried>.XXXXXX.tmp" in folder that no other writer can be using,
+// locked until it is closed; -1 on failure.
+int CreateTemporaryFile(const fs::path &folder, std::string_view carried, std::string &created)
 {
     static std::mt19937 random{std::random_device{}()};
+    std::string stem = "." + std::string(carried) + ".";
+    if (stem.size() + kRandomCharacters + kTemporaryEnd.size() > kMostNameBytes)
+        stem = "." + std::string(kAnonymous) + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = ".vorlant-" + std::to_string(random()) + ".tmp";
+        std::string name = stem;
+        for (std::size_t i = 0; i < kRandomCharacters; ++i)
+            name += kRandomAlphabet[random() % kRandomAlphabet.size()];
+        name += kTemporaryEnd;
         created = (folder / name).string();
         const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
+            return -1;
+        // The lock tells a starting program that this file is still being written. Only one
+        // that looked at the new, empty file in this very moment can hold it: take another.
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+            ::close(fd);
+            ::unlink(created.c_str());
+            continue;
+        }
+        return fd;
     }
     return -1;
 }
@@ -92,25 +124,22 @@ Claim ClaimByRename(const std::string &temporary, const std::string &path)
     return Claim::Claimed;
 }
 
-// Only here can a reader see the file before it is whole; a failed write takes it away again.
-Claim ClaimByExclusiveCreate(const std::string &temporary, const std::string &path,
-                             std::string_view bytes)
+// An empty file holds the name until the finished one replaces it in one step: a reader
+// sees no file, an empty one or the whole one, never a part.
+Claim ClaimByPlaceholder(const std::string &temporary, const std::string &path)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return errno == EEXIST ? Claim::Taken : Claim::Failed;
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok) {
+    ::close(fd);
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(path.c_str());
         return Claim::Failed;
     }
-    ::unlink(temporary.c_str());
     return Claim::Claimed;
 }
 
-Claim ClaimName(ClaimMethod method, const std::string &temporary, const std::string &path,
-                std::string_view bytes)
+Claim ClaimName(ClaimMethod method, const std::string &temporary, const std::string &path)
 {
     switch (method) {
     case ClaimMethod::HardLink:
@@ -120,43 +149,72 @@ Claim ClaimName(ClaimMethod method, const std::string &temporary, const std::str
     case ClaimMethod::ExclusiveCreate:
         break;
     }
-    return ClaimByExclusiveCreate(temporary, path, bytes);
+    return ClaimByPlaceholder(temporary, path);
 }
 
 } // namespace
 
-std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
-                                        std::string_view bytes, ClaimMethod first)
+std::optional<std::string> ClaimNewName(const std::string &folder, const std::string &temporary,
+                                        const CandidateName &name, ClaimMethod first)
 {
-    const fs::path directory = folder.empty() ? fs::path(".") : fs::path(folder);
-    std::string temporary;
-    const int fd = CreateTemporaryFile(directory, temporary);
-    if (fd < 0)
-        return std::nullopt;
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-
     ClaimMethod method = first;
-    for (int copy = 1; ok && copy <= kMostCandidates;) {
+    for (int copy = 1; copy <= kMostCandidates;) {
         const std::string path = JoinPath(folder, name(copy));
-        switch (ClaimName(method, temporary, path, bytes)) {
+        switch (ClaimName(method, temporary, path)) {
         case Claim::Claimed:
-            SyncFolder(directory);
+            SyncFolder(folder.empty() ? fs::path(".") : fs::path(folder));
             return path;
         case Claim::Taken:
             ++copy;
             break;
         case Claim::Unsupported: // the same name again, the next way
+            if (method == ClaimMethod::ExclusiveCreate)
+                return std::nullopt;
             method = method == ClaimMethod::HardLink ? ClaimMethod::RenameNoReplace
                                                      : ClaimMethod::ExclusiveCreate;
             break;
         case Claim::Failed:
-            ok = false;
-            break;
+            return std::nullopt;
         }
     }
-    ::unlink(temporary.c_str());
     return std::nullopt;
+}
+
+std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
+                                        std::string_view bytes, ClaimMethod first)
+{
+    const fs::path directory = folder.empty() ? fs::path(".") : fs::path(folder);
+    // A save cut short before it has a name leaves its file under this name for the next
+    // start to find.
+    const std::string firstName = name(1);
+    std::string temporary;
+    const int fd = CreateTemporaryFile(directory, firstName, temporary);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<std::string> path;
+    if (WriteAll(fd, bytes) && ::fsync(fd) == 0) {
+        path = ClaimNewName(
+            folder, temporary, [&](int copy) { return copy == 1 ? firstName : name(copy); }, first);
+    }
+    if (!path)
+        ::unlink(temporary.c_str());
+    // Closed, and so unlocked, only once the file has its name or is gone.
+    ::close(fd);
+    return path;
+}
+
+std::optional<std::string> NameCarriedByTemporary(std::string_view entryName)
+{
+    const std::size_t tail = 1 + kRandomCharacters + kTemporaryEnd.size(); // ".XXXXXX.tmp"
+    if (entryName.size() <= 1 + tail || entryName.front() != '.' ||
+        !entryName.ends_with(kTemporaryEnd))
+        return std::nullopt;
+    const std::string_view random =
+        entryName.substr(entryName.size() - tail + 1, kRandomCharacters);
+    if (entryName[entryName.size() - tail] != '.' ||
+        !std::all_of(random.begin(), random.end(), IsRandomCharacter))
+        return std::nullopt;
+    return std::string(entryName.substr(1, entryName.size() - tail - 1));
 }
 
 std::optional<std::string> ReadWholeFile(const std::string &path, std::error_code &error)
@@ -233,7 +291,7 @@ bool ReplaceFileAtomically(const std::string &path, std::string_view bytes, std:
         return fail(errno);
 
     std::string temporary;
-    const int fd = CreateTemporaryFile(folder, temporary);
+    const int fd = CreateTemporaryFile(folder, target.filename().string(), temporary);
     if (fd < 0)
         return fail(errno);
     if (exists)
@@ -252,6 +310,13 @@ bool ReplaceFileAtomically(const std::string &path, std::string_view bytes, std:
     }
     SyncFolder(folder);
     return true;
+}
+
+bool IsEmptyFile(const std::string &path)
+{
+    struct stat info
+    {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0;
 }
 
 std::string JoinPath(std::string_view folder, std::string_view name)

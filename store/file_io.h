@@ -19,7 +19,7 @@ std::optional<std::string> ReadFileStart(const std::string &path, std::size_t ma
                                          std::error_code &error);
 
 // Makes path hold exactly bytes, or leaves it as it was: the bytes go to a temporary file
-// beside it (named ".vorlant-*.tmp"), which is synced and then renamed over path. A target
+// beside it (see NameCarriedByTemporary), which is synced and then renamed over path. A target
 // that exists but may not be written is left alone. Returns whether path now holds bytes;
 // on failure the temporary file is gone, and error (when given) says why.
 bool ReplaceFileAtomically(const std::string &path, std::string_view bytes);
@@ -31,7 +31,7 @@ enum class ClaimMethod
 {
     HardLink,        // link the finished temporary file to the name, fails if the name exists
     RenameNoReplace, // renameat2 with RENAME_NOREPLACE, for file systems without hard links
-    ExclusiveCreate, // create the name exclusively and write it, where neither works
+    ExclusiveCreate, // create an empty file exclusively, then rename the finished one over it
 };
 
 // The name of the copy-th candidate for a new file, copy counting from 1.
@@ -39,14 +39,30 @@ using CandidateName = std::function<std::string(int copy)>;
 
 // Writes bytes as a new file in folder under the first candidate name that nothing in the
 // folder has yet, never replacing anything, even while other processes write there under the
-// same names. The bytes go to a temporary file that is synced before its name is claimed, so
-// no partial file is ever seen under a final name (except with ExclusiveCreate, whose file is
-// removed again if writing it fails). first names the method tried first; the later ones
-// stand in where the file system lacks it. Returns the full path written, or nothing, and
-// then leaves nothing behind.
+// same names. The bytes go to a temporary file that carries the first candidate's name and is
+// synced and then claims its name, so a reader sees no file, an empty one (ExclusiveCreate's
+// claim) or the whole file under a final name. first names the method tried first; the later
+// ones stand in where the file system lacks it. Returns the full path written, or nothing,
+// and then leaves nothing behind; a process killed before the claim leaves the temporary
+// file, locked with flock while it was written.
 std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
                                         std::string_view bytes,
                                         ClaimMethod first = ClaimMethod::HardLink);
+
+// Gives the finished file temporary (in folder) the first free candidate name, as WriteNewFile
+// does. Returns the full path, or nothing, and then temporary is where it was (unless another
+// process took it away meanwhile).
+std::optional<std::string> ClaimNewName(const std::string &folder, const std::string &temporary,
+                                        const CandidateName &name,
+                                        ClaimMethod first = ClaimMethod::HardLink);
+
+// A temporary file of this store is named ".<final name>.XXXXXX.tmp", X being letters and
+// digits, or ".vorlant.XXXXXX.tmp" when the final name is too long to carry. The final name
+// that entryName carries, or nothing when it is not such a name.
+std::optional<std::string> NameCarriedByTemporary(std::string_view entryName);
+
+// Whether path is a regular file of 0 bytes.
+bool IsEmptyFile(const std::string &path);
 
 // path joined to name with exactly one "/" between them; an empty folder gives name alone.
 std::string JoinPath(std::string_view folder, std::string_view name);

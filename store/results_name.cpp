@@ -84,6 +84,12 @@ bool IsSamePerson(std::string_view a, std::string_view b)
     return PersonWithoutCopyNumber(a) == PersonWithoutCopyNumber(b);
 }
 
+TestLabel LabelOfResultsFile(std::string_view fileName)
+{
+    const ResultsNameParts parts = ParseResultsFileName(fileName);
+    return {PersonWithoutCopyNumber(parts.person), parts.time, std::string(fileName)};
+}
+
 std::string IsoLocalTime(const LocalTime &time)
 {
     char text[32];

@@ -26,6 +26,17 @@ std::string PersonWithoutCopyNumber(std::string_view person);
 // Whether two person texts of the archive list name the same person.
 bool IsSamePerson(std::string_view a, std::string_view b);
 
+// The test a log comes from, as an export names it; each part is empty when not known.
+struct TestLabel
+{
+    std::string person; // without a copy number
+    std::optional<LocalTime> time;
+    std::string fileName; // the results file, without folder
+};
+
+// The label that a results file name gives (fileName empty: an empty label).
+TestLabel LabelOfResultsFile(std::string_view fileName);
+
 // "YYYY-MM-DDTHH:MM", ISO 8601 local time to the minute.
 std::string IsoLocalTime(const LocalTime &time);
 

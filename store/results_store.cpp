@@ -2,6 +2,7 @@
 
 #include "engine/message_sink.h"
 #include "store/file_io.h"
+#include "store/interrupted_saves.h"
 #include "store/results_file.h"
 #include "store/settings_file.h"
 
@@ -96,6 +97,11 @@ void ResultsStore::CreateDataDirectory() const
     std::filesystem::create_directory(dataDirectory_, ignored);
 }
 
+void ResultsStore::ClaimInterruptedSaves() const
+{
+    vorlant::ClaimInterruptedSaves(dataDirectory_);
+}
+
 std::string ResultsStore::BuildResultsFileName(const std::string &personName) const
 {
     return ResultsFileName(personName, clock_());
@@ -108,8 +114,10 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     const ResultsBlock block = EncodeResults(records);
     const std::string_view bytes(reinterpret_cast<const char *>(block.data()), block.size());
     savedFileName_.clear();
+    lastSave_ = {personName, time, {}};
     if (const auto saved = WriteNewFile(dataDirectory_, name, bytes)) {
         savedFileName_ = std::filesystem::path(*saved).filename().string();
+        lastSave_ = LabelOfResultsFile(savedFileName_);
         return true;
     }
 
@@ -120,11 +128,34 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
         std::filesystem::create_directories(fallbackFolder_, ignored);
         if (const auto kept = WriteNewFile(fallbackFolder_, name, bytes)) {
             savedFileName_ = std::filesystem::path(*kept).filename().string();
+            lastSave_ = LabelOfResultsFile(savedFileName_);
             message += "\nVýsledky byly uloženy do " + *kept + ".";
+            messages_.Message(message);
+            return false;
         }
     }
-    messages_.Message(message);
+    if (chooseElsewhere_)
+        SaveElsewhere(message, name(1), bytes);
+    else
+        messages_.Message(message);
     return false;
+}
+
+void ResultsStore::SaveElsewhere(std::string message, const std::string &fileName,
+                                 std::string_view bytes)
+{
+    for (;;) {
+        const std::string path = chooseElsewhere_(message, fileName);
+        if (path.empty())
+            return;
+        std::error_code error;
+        if (ReplaceFileAtomically(path, bytes, error)) {
+            savedFileName_ = std::filesystem::path(path).filename().string();
+            lastSave_.fileName = savedFileName_;
+            return;
+        }
+        message = "Soubor " + path + " nelze uložit: " + error.message();
+    }
 }
 
 bool ResultsStore::LoadResults(const std::string &folder, const std::string &fileName)

@@ -2,8 +2,11 @@
 
 #include "engine/attempt_log.h"
 #include "store/local_time.h"
+#include "store/results_name.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace vorlant {
 
@@ -29,17 +32,36 @@ public:
     bool WriteSettings();
     // Makes the data directory's folder (one level); failure is silent, a later save reports.
     void CreateDataDirectory() const;
+    // At start: gives the tests that a save interrupted before it named them (a killed or
+    // crashed program) their names in the data directory, and removes what such saves left
+    // unfinished over a day ago. Reports nothing.
+    void ClaimInterruptedSaves() const;
 
     // The results file name for personName at the clock's present minute (no folder).
     std::string BuildResultsFileName(const std::string &personName) const;
     // Writes records as a new results file into the data directory, never replacing a file:
     // when the minute's name is taken, "<name> (2) ...", "(3)" and so on. On failure saves the
     // same way into the fallback folder, reports "Soubor <path> nelze uložit", with a second
-    // line "Výsledky byly uloženy do <saved path>." when that worked, and returns false.
+    // line "Výsledky byly uloženy do <saved path>." when that worked, and returns false. When
+    // the fallback fails too, the elsewhere chooser (if set) gets that message instead of the
+    // sink, and the results file goes where it chooses.
     bool SaveResults(const LogRecords &records, const std::string &personName);
-    // The name (no folder) of the file the last save wrote, in the data directory or the
-    // fallback folder; empty when it wrote none.
+
+    // Shows message, which says that a test could not be saved, and offers to save it
+    // elsewhere; returns the path the user chose for the results file (fileName suggested),
+    // or an empty text when the user lets the test go.
+    using ElsewhereChooser =
+        std::function<std::string(const std::string &message, const std::string &fileName)>;
+    void SetElsewhereChooser(ElsewhereChooser choose) { chooseElsewhere_ = std::move(choose); }
+    // The name (no folder) of the file the last save wrote, in the data directory, the
+    // fallback folder or where the chooser said; empty when it wrote none.
     const std::string &SavedFileName() const { return savedFileName_; }
+    // The test of the last save: as the name of its file in the data directory or the
+    // fallback folder tells it; otherwise the person and the minute of the save, with the
+    // name of the file saved elsewhere, if any.
+    const TestLabel &LastSave() const { return lastSave_; }
+    // The present minute, as a results file saved now would carry it.
+    LocalTime Now() const { return clock_(); }
     // The user's own folder that keeps a test whose save into the data directory failed;
     // created when needed. Empty: there is none.
     void SetFallbackFolder(std::string folder) { fallbackFolder_ = std::move(folder); }
@@ -60,6 +82,9 @@ public:
     MessageSink &Messages() const { return messages_; }
 
 private:
+    // Offers the chooser's places until one takes the file or the user lets the test go.
+    void SaveElsewhere(std::string message, const std::string &fileName, std::string_view bytes);
+
     MessageSink &messages_;
     LocalClock clock_;
     std::string settingsFolder_;
@@ -67,7 +92,9 @@ private:
     std::string dataDirectory_ = "data";
     std::string archiveFolder_ = "data";
     std::string fallbackFolder_;
+    ElsewhereChooser chooseElsewhere_;
     std::string savedFileName_;
+    TestLabel lastSave_;
     LogRecords viewedLog_{};
 };
 

@@ -4,7 +4,6 @@
 #include "store/results_file.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <span>
 
 namespace vorlant {
@@ -41,13 +40,6 @@ std::optional<LogRecords> ReadResultsFile(const std::string &path, std::error_co
     const auto *data = reinterpret_cast<const unsigned char *>(bytes->data());
     return DecodeResults(
         std::span<const unsigned char, kResultsFileBytes>(data, kResultsFileBytes));
-}
-
-bool IsEmptyFile(const std::string &path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error) &&
-           std::filesystem::file_size(path, error) == 0 && !error;
 }
 
 } // namespace vorlant

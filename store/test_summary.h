@@ -26,7 +26,4 @@ TestSummary SummariseLog(const LogRecords &log);
 // error says why.
 std::optional<LogRecords> ReadResultsFile(const std::string &path, std::error_code &error);
 
-// Whether path is an empty file: another computer has created it and not yet written it.
-bool IsEmptyFile(const std::string &path);
-
 } // namespace vorlant

@@ -42,7 +42,9 @@ QString ResultsFileName(int n, int school)
         .arg(minutes % 60, 2, 10, QChar(u'0'));
 }
 
-// A folder of count empty results files, made once per count and school for the whole run.
+// A folder of count results files, made once per count and school for the whole run. The
+// listing reads no content, so one byte stands for a file's content (an empty file would be a
+// save under way, which the list leaves out).
 QString FolderOf(int count, int school)
 {
     static std::map<std::pair<int, int>, std::unique_ptr<QTemporaryDir>> folders;
@@ -51,7 +53,7 @@ QString FolderOf(int count, int school)
         folder = std::make_unique<QTemporaryDir>();
         for (int n = 0; n < count; ++n) {
             QFile file(folder->filePath(ResultsFileName(n, school)));
-            if (!file.open(QIODevice::WriteOnly))
+            if (!file.open(QIODevice::WriteOnly) || file.write("x", 1) != 1)
                 qFatal("cannot create %s", qPrintable(file.fileName()));
         }
     }
@@ -69,7 +71,7 @@ void BM_FillArchiveList(benchmark::State &state)
     ResultsStore store(
         sink, [] { return LocalTime{}; }, folders[0].toStdString());
     ChartWindow chart(sink);
-    ArchiveWindow window(store, chart);
+    ArchiveWindow window(store, &chart);
     window.SetDirectory(folders[0]);
     window.ShowArchive();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -64,7 +64,7 @@ void BM_ShowOverview(benchmark::State &state)
     ResultsStore store(
         sink, [] { return LocalTime{}; }, folder.toStdString());
     ChartWindow chart(sink);
-    ArchiveWindow window(store, chart);
+    ArchiveWindow window(store, &chart);
     window.SetDirectory(folder);
     QAction *overview = window.findChild<QAction *>(QStringLiteral("overviewOfPersons"));
     overview->trigger();
@@ -98,7 +98,7 @@ void BM_ExportXlsx(benchmark::State &state)
     ResultsStore store(
         sink, [] { return LocalTime{}; }, output.path().toStdString());
     ChartWindow chart(sink);
-    ArchiveWindow window(store, chart);
+    ArchiveWindow window(store, &chart);
     window.SetDirectory(folder);
     window.SetWorkbookFileChooser([&](QWidget *, const QString &) { return target; });
     QAction *exportXlsx = window.findChild<QAction *>(QStringLiteral("exportXlsx"));

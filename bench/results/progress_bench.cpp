@@ -113,7 +113,7 @@ void BM_ExportCsv(benchmark::State &state)
     ResultsStore store(
         sink, [] { return LocalTime{}; }, output.path().toStdString());
     ChartWindow chart(sink);
-    ArchiveWindow window(store, chart);
+    ArchiveWindow window(store, &chart);
     window.SetDirectory(folder);
     window.SetSaveFileChooser([&](QWidget *, const QString &) { return target; });
     QAction *exportCsv = window.findChild<QAction *>(QStringLiteral("exportCsv"));

@@ -10,7 +10,11 @@ A third program is timed with them for reference: a window of the same size with
 three buttons and a large number, as Qt's examples write one. Its ratio shows how much of the
 start-up any window with text and a menu bar pays.
 
-    bench/startup/startup_bench.py [BUILD] [--runs N]
+    bench/startup/startup_bench.py [BUILD] [--runs N] [--compare LABEL=FOLDER ...]
+
+--compare times the program of another build folder's bin/ (with its module, if it has one)
+in the same alternating series, so that two ways of building the program are compared under
+the same load; its median and ratio go into startup.json under "compared".
 
 Needs xvfb-run and python3-xlib (scripts/install-deps.sh installs both).
 """
@@ -35,6 +39,8 @@ def parse_arguments():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("build", nargs="?", default="build", help="the CMake build folder")
     parser.add_argument("--runs", type=int, default=15, help="timed starts of each program")
+    parser.add_argument("--compare", action="append", default=[], metavar="LABEL=FOLDER",
+                        help="also time the program in FOLDER (a build's bin/) as LABEL")
     parser.add_argument("--measure", action="store_true", help=argparse.SUPPRESS)
     return parser.parse_args()
 
@@ -74,7 +80,8 @@ def copy_of_program(folder, copy):
     settings and results beside itself, and the build folder stays as it was."""
     copy.mkdir()
     for name in ("vorlant", "libvorlant_late.so"):
-        shutil.copy2(folder / name, copy / name)
+        if (folder / name).exists():
+            shutil.copy2(folder / name, copy / name)
     return copy / "vorlant"
 
 
@@ -93,6 +100,10 @@ def measure(arguments):
             "vorlant": copy_of_program(build / "bin", pathlib.Path(home) / "program"),
             "text_window": build / "bench" / "startup" / "text_window",
         }
+        for comparison in arguments.compare:
+            label, folder = comparison.split("=", 1)
+            programs[label] = copy_of_program(pathlib.Path(folder).resolve(),
+                                              pathlib.Path(home) / label)
         times = {name: [] for name in programs}
         # The real program's pictures, settings and results land in throw-away folders.
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=home,
@@ -118,6 +129,10 @@ def measure(arguments):
         "minimal_ms": times["minimal"],
         "vorlant_ms": times["vorlant"],
         "text_window_ms": times["text_window"],
+        "compared": {label: {"median_ms": round(medians[label], 2),
+                             "ratio": round(medians[label] / medians["minimal"], 3),
+                             "times_ms": times[label]}
+                     for label in times if label not in ("minimal", "vorlant", "text_window")},
     }
     out = build / "bench" / "startup.json"
     out.parent.mkdir(parents=True, exist_ok=True)
@@ -128,6 +143,8 @@ def measure(arguments):
     print(f"  ratio                      {result['ratio']:7.3f}   ({out})")
     print(f"  for reference, a window with a menu bar, buttons and text "
           f"{result['text_window_median_ms']:.2f} ms, ratio {result['text_window_ratio']:.3f}")
+    for label, figures in result["compared"].items():
+        print(f"  {label:26} {figures['median_ms']:7.2f} ms, ratio {figures['ratio']:.3f}")
 
 
 def main():
@@ -145,7 +162,7 @@ def main():
     # One server for all runs, no window manager: xvfb-run starts none.
     command = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", sys.executable,
                os.path.abspath(__file__), arguments.build, "--runs", str(arguments.runs),
-               "--measure"]
+               "--measure"] + [f"--compare={c}" for c in arguments.compare]
     sys.exit(subprocess.run(command).returncode)
 
 

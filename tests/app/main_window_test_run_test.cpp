@@ -4,12 +4,18 @@
 #include "results/chart_window.h"
 #include "tests/app/program_rig.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -188,11 +194,11 @@ TEST_F(WholeTest, TwoTestsOfOnePersonInOneMinuteKeepBothFilesAndTheChartExportsT
     rig.action("Konec1")->trigger(); // "Výsledky"
     EXPECT_EQ(exported(), line);
 
-    // A test under way has no file yet.
+    // A test under way has no file yet, but its person and the minute a save would name.
     rig.startWithName([&] { Click("_start"); }, QStringLiteral("Dvojče"));
     PlayRound(3000);
     rig.action("Konec1")->trigger();
-    EXPECT_EQ(exported(), ",,,0,4,1,3000");
+    EXPECT_EQ(exported(), "Dvojče,2024-03-05T09:07,,0,4,1,3000");
     EXPECT_THAT(rig.sink.messages, IsEmpty());
 }
 
@@ -235,6 +241,129 @@ TEST(FailedSave, IsReportedAndTheTestStillEndsWithItsChart)
     QTest::mouseClick(rig.button("_Konec"), Qt::LeftButton);
     EXPECT_THAT(QDir(kept).entryList(QDir::Files | QDir::Hidden),
                 ElementsAre("Eva (2) 2024_03_05 09_07.mem", kResultsFile));
+}
+
+// Neither the data directory nor the fallback folder can be made: regular files stand where
+// the data directory and the user's data folder belong. The user answers the message boxes
+// and the save dialog as answer says.
+class NoFolderLeft : public ::testing::Test
+{
+protected:
+    NoFolderLeft()
+    {
+        EXPECT_TRUE(QFile(home.filePath("share")).open(QIODevice::WriteOnly));
+        QObject::connect(&user, &QTimer::timeout, [this] { Answer(); });
+        user.start(10);
+    }
+
+    // Ends a test of one failed attempt with "Konec".
+    void EndATest()
+    {
+        rig.startWithName([&] { QTest::mouseClick(rig.button("_start"), Qt::LeftButton); }, "Eva");
+        rig.fire("_1");
+        QTest::mouseClick(rig.button("_Konec"), Qt::LeftButton);
+    }
+
+    void Answer()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            boxes << box->text();
+            QStringList buttons;
+            for (QAbstractButton *button : box->buttons())
+                buttons << button->text();
+            buttonsOffered = buttons;
+            QAbstractButton *chosen = nullptr;
+            for (QAbstractButton *button : box->buttons())
+                if (button->text() == (saveTo.isEmpty() ? "OK" : "Uložit jinam…"))
+                    chosen = button;
+            ASSERT_NE(chosen, nullptr);
+            chosen->click();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            if (suggested.isEmpty())
+                suggested = dialog->selectedFiles().value(0);
+            // The dialog reads its folder on a thread of its own and may then put the suggested
+            // name back: the file is typed again until the choice holds.
+            const QString chosen = saveTo.value(0);
+            if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"))
+                name->setText(chosen);
+            QTimer::singleShot(0, dialog, [this, dialog, chosen] {
+                if (QApplication::activeModalWidget() == dialog &&
+                    dialog->selectedFiles() == QStringList{chosen}) {
+                    saveTo.removeFirst();
+                    static_cast<QDialog *>(dialog)->accept();
+                }
+            });
+        }
+    }
+
+    QString ExportedLine()
+    {
+        QTemporaryDir out;
+        const QString csv = out.filePath(QStringLiteral("test.csv"));
+        rig.program().Chart().SetSaveFileChooser([&](QWidget *, const QString &) { return csv; });
+        rig.program().Chart().findChild<QAction *>(QStringLiteral("exportCsv"))->trigger();
+        QFile file(csv);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QString::fromUtf8(file.readAll()).split(u'\n').value(1);
+    }
+
+    QTemporaryDir home;
+    // The save dialog keeps its state below the home folder: a home of the test's own.
+    test::ScopedEnvironment homeVariable{"HOME", home.path()};
+    testing::ProgramRig rig{[](const QString &, const QString &program) {
+                                QFile blocker(program + QStringLiteral("/data"));
+                                ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+                            },
+                            {},
+                            home.path()};
+    const std::string failed =
+        "Soubor " + (rig.dataFolder() + '/' + kResultsFile).toStdString() + " nelze uložit";
+    QStringList saveTo; // the files the user chooses in turn; none: "OK"
+    QStringList boxes;
+    QStringList buttonsOffered;
+    QString suggested;
+    QTimer user;
+};
+
+// The chart's export is then the one copy of the test left: it names the person and the
+// minute of the save.
+TEST_F(NoFolderLeft, DecliningToSaveElsewhereLeavesTheChartWhoseExportNamesPersonAndTime)
+{
+    EndATest();
+
+    EXPECT_EQ(boxes, QStringList{QString::fromStdString(failed)});
+    EXPECT_EQ(buttonsOffered.size(), 2);
+    EXPECT_TRUE(buttonsOffered.contains("Uložit jinam…"));
+    EXPECT_THAT(rig.sink.messages, IsEmpty());
+    EXPECT_EQ(rig.buttons(), "100 Pause");
+    ASSERT_TRUE(rig.program().Chart().isVisible());
+    EXPECT_EQ(ExportedLine(), "Eva,2024-03-05T09:07,,0,4,0,0");
+}
+
+// "Uložit jinam…" saves the results file where the user chooses, for example on a USB stick;
+// a place that fails too is named and the choice offered again.
+TEST_F(NoFolderLeft, SavingElsewhereWritesTheResultsFileWhereTheUserChooses)
+{
+    QTemporaryDir stick;
+    ASSERT_TRUE(QFile(stick.filePath("full")).open(QIODevice::WriteOnly));
+    const QString failing = stick.filePath("full/" + kResultsFile);
+    const QString kept = stick.filePath(kResultsFile);
+    saveTo = QStringList{failing, kept};
+
+    EndATest();
+
+    EXPECT_EQ(suggested, home.filePath(kResultsFile));
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[0].toStdString(), failed);
+    EXPECT_TRUE(boxes[1].startsWith("Soubor " + failing + " nelze uložit"))
+        << boxes[1].toStdString();
+    EXPECT_THAT(rig.sink.messages, IsEmpty());
+    EXPECT_EQ(testing::ReadResultsFile(kept)[0], (AttemptRecord{4, false, 0}));
+    EXPECT_THAT(QDir(stick.path()).entryList(QDir::Files | QDir::Hidden),
+                ElementsAre(kResultsFile, "full"));
+    ASSERT_TRUE(rig.program().Chart().isVisible());
+    EXPECT_EQ(ExportedLine(), "Eva,2024-03-05T09:07," + kResultsFile + ",0,4,0,0");
 }
 
 } // namespace

@@ -67,8 +67,13 @@ class ListResultsFilesTest : public ::testing::Test
 {
 protected:
     QString Path(const char *name) const { return root.filePath(QString::fromUtf8(name)); }
-    // The listing reads only names, so an empty file stands for a results file.
-    void Touch(const char *name) { ASSERT_TRUE(QFile(Path(name)).open(QIODevice::WriteOnly)); }
+    // The listing reads no content: a file of one byte stands for a results file.
+    void Touch(const char *name)
+    {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write("x", 1), 1);
+    }
 
     QTemporaryDir root;
 };
@@ -86,6 +91,8 @@ TEST_F(ListResultsFilesTest, ListsOrdinaryVisibleResultsFilesSortedByCharacterCo
     std::filesystem::create_symlink("Adam Petr 2024_03_04 10_00.mem",
                                     Path("Link 2024_03_04 10_00.mem").toStdString());
     std::filesystem::create_symlink("missing", Path("Broken.mem").toStdString());
+    // A save under way: its name is claimed, its file not there yet.
+    ASSERT_TRUE(QFile(Path("Empty 2024_03_04 10_00.mem")).open(QIODevice::WriteOnly));
 
     std::vector<std::string> persons;
     for (const ArchiveEntry &entry : ListResultsFiles(root.path(), {}))

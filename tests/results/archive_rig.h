@@ -109,7 +109,7 @@ protected:
     testing::RecordingSink sink;
     ResultsStore store{sink, [] { return LocalTime{2024, 5, 6, 7, 8}; }, root.path().toStdString()};
     ChartWindow chart{sink};
-    ArchiveWindow window{store, chart};
+    ArchiveWindow window{store, &chart};
 };
 
 } // namespace vorlant::test

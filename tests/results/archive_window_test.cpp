@@ -1,5 +1,7 @@
 #include "results/archive_directory_edit.h"
 #include "results/chart_attempts.h"
+#include "results/progress_chart.h"
+#include "results/progress_window.h"
 #include "tests/results/archive_rig.h"
 
 #include <QContextMenuEvent>
@@ -265,6 +267,38 @@ TEST_F(ArchiveWindowTest, AFolderThatCannotBeCreatedIsWarnedOfAndChangesNothingE
         EXPECT_EQ(DE().text(), c.shown);
         EXPECT_EQ(Column(2), files);
     }
+}
+
+// An empty results file is a save that has claimed its name and is still writing the file:
+// the list, a person's progress and the export leave it out without a word.
+TEST_F(ArchiveWindowTest, AnEmptyResultsFileIsASaveInProgressThatNoWindowReports)
+{
+    WriteFiles("data", {kNovakJan5});
+    WriteBytes("data/" + kNovakJan6, "");
+    WriteBytes("data/" + kAdamPetr, "");
+    window.SetDirectory(data);
+    ShowWindow();
+    EXPECT_EQ(Column(2), QStringList{kNovakJan5});
+    EXPECT_EQ(CB1().currentText(), "Novák");
+
+    ClickRow(0);
+    ClickFileMenu("Vývoj výsledků");
+    const ProgressWindow *progress = window.findChild<ProgressWindow *>();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->Chart().Tests().size(), 1u);
+
+    // The export reads the files the list shows; one emptied since is left out too.
+    WriteResults("data/" + kNovakJan6, LogOfLength(5));
+    window.FillArchiveList();
+    ASSERT_EQ(Column(2).size(), 2);
+    WriteBytes("data/" + kNovakJan6, "");
+    const QString csv = Path("export.csv");
+    window.SetSaveFileChooser([&](QWidget *, const QString &) { return csv; });
+    ClickFileMenu("Export do CSV…");
+    QFile exported(csv);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll().count('\n'), 1 + 3) << "the header and the whole file's attempts";
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 } // namespace

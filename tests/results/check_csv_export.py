@@ -3,8 +3,8 @@
 
 Usage: check_csv_export.py CSV FOLDER [FILE ...]
 The FILEs are the results files the export should hold, in their order; a FILE of the form
-"=NAME" stands for a log written without a file name (person, time and file left empty), read
-from FOLDER/NAME. Prints every difference and exits with 1 when there is any.
+"anonymous:NAME" stands for a log written without a file name (person, time and file left
+empty), read from FOLDER/NAME. Prints every difference and exits with 1 when there is any.
 """
 import csv
 import io
@@ -14,7 +14,13 @@ import struct
 import sys
 
 HEADER = ["osoba", "cas_testu", "soubor", "pokus", "delka", "uspech", "cas_ms"]
+ANONYMOUS = "anonymous:"
 NAME = re.compile(r"^(.*) (\d{4})_(\d\d)_(\d\d) (\d\d)_(\d\d)\.mem$", re.S)
+
+
+def as_text(field):
+    """A field that a spreadsheet would run as a formula is exported with a leading quote."""
+    return "'" + field if field[:1] in ("=", "+", "-", "@", "\t", "\r") else field
 
 
 def attempts(path):
@@ -28,9 +34,9 @@ def attempts(path):
 
 
 def expected_rows(folder, name):
-    anonymous = name.startswith("=")
+    anonymous = name.startswith(ANONYMOUS)
     if anonymous:
-        name = name[1:]
+        name = name[len(ANONYMOUS):]
         person = when = shown = ""
     else:
         match = NAME.match(name)
@@ -38,7 +44,7 @@ def expected_rows(folder, name):
         when = "{}-{}-{}T{}:{}".format(*match.groups()[1:])
         shown = name
     for i, length, success, elapsed in attempts(os.path.join(folder, name)):
-        yield [person, when, shown, str(i), str(length), str(success), str(elapsed)]
+        yield [as_text(person), when, as_text(shown), str(i), str(length), str(success), str(elapsed)]
 
 
 def main():

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -48,7 +49,7 @@ protected:
         chart.SetSaveFileChooser(chooser);
     }
     // What Python's csv module finds wrong in the CSV at path, compared with the results
-    // files (names in the root folder, "=name" for a log without a file name); empty if
+    // files (names in the root folder, "anonymous:name" for a log without a file name); empty if
     // nothing.
     QString PythonCheck(const QString &path, const QStringList &files)
     {
@@ -97,6 +98,37 @@ TEST_F(CsvExportTest, TheArchiveExportsTheFilesItShowsAsAnIndependentReaderReads
               QStringList{"vysledky.csv"});
 }
 
+// Anyone may name a file in a shared folder: a name that a spreadsheet would run as a
+// formula arrives there as text, while the numbers and the time stay numbers.
+TEST_F(CsvExportTest, NamesThatSpreadsheetsWouldRunAsFormulasAreExportedAsText)
+{
+    ASSERT_TRUE(QDir(root.path()).mkdir("export"));
+    const QStringList names = {QStringLiteral("=1+1 2024_03_05 09_07.mem"),
+                               QStringLiteral("@SUM(A1) 2024_03_05 09_08.mem"),
+                               QStringLiteral("+420 777 2024_03_05 09_09.mem"),
+                               QStringLiteral("-2+3 (2) 2024_03_05 09_10.mem"),
+                               QStringLiteral("\t=A1,B1 2024_03_05 09_11.mem"),
+                               QStringLiteral("=HYPERLINK(\"x\") 2024_03_05 09_12.mem")};
+    for (const QString &name : names)
+        WriteResults(name, kLogA);
+    ShowArchive();
+    QStringList shown = Column(2);
+    ASSERT_EQ(shown.size(), names.size());
+
+    ClickFileMenu("Export do CSV…");
+
+    EXPECT_EQ(PythonCheck(target, shown), "");
+    QFile csv(target);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(csv.readAll());
+    EXPECT_TRUE(text.contains(
+        QStringLiteral("\n'=1+1,2024-03-05T09:07,'=1+1 2024_03_05 09_07.mem,0,4,1,1500\n")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\n\"'\t=A1,B1\",2024-03-05T09:11,")))
+        << text.toStdString();
+    EXPECT_TRUE(sink.messages.empty());
+}
+
 TEST_F(CsvExportTest, TheChartExportsTheLogItShows)
 {
     WriteResults(kDvorakCopy, kLogA);
@@ -125,13 +157,13 @@ TEST_F(CsvExportTest, TheChartExportsTheLogItShows)
     WriteResults("current.log", FullLog());
     target = Path("current.csv");
     TriggerChartExport();
-    EXPECT_EQ(PythonCheck(target, {"=current.log"}), "");
+    EXPECT_EQ(PythonCheck(target, {"anonymous:current.log"}), "");
 
     // An existing file is replaced whole.
     chart.ShowResultsChart(kLogB);
     WriteResults("b.log", kLogB);
     TriggerChartExport();
-    EXPECT_EQ(PythonCheck(target, {"=b.log"}), "");
+    EXPECT_EQ(PythonCheck(target, {"anonymous:b.log"}), "");
     EXPECT_EQ(suggestions.size(), 4);
     EXPECT_TRUE(sink.messages.empty());
 }

@@ -101,9 +101,15 @@ TEST(TestSummary, TheThreeValuesOfALogUpToItsFirstEmptyRecord)
     }
 }
 
-TEST(CsvField, QuotesOnlyWhatMustBeQuotedAndDoublesQuotes)
+// A text that a spreadsheet would take for a formula gets a leading quote, inside the quoting.
+TEST(CsvField, QuotesOnlyWhatMustBeQuotedDoublesQuotesAndKeepsFormulasText)
 {
     const std::pair<std::string, std::string> cases[] = {
+        {"=1+1", "'=1+1"},          {"@SUM(A1)", "'@SUM(A1)"},
+        {"+420 777", "'+420 777"},  {"-2", "'-2"},
+        {"\t=A1", "'\t=A1"},        {"\r=A1", "\"'\r=A1\""},
+        {"=A1,B1", "\"'=A1,B1\""},  {"=\"x\"", "\"'=\"\"x\"\"\""},
+        {"a=1+1", "a=1+1"},         {"'=1", "'=1"},
         {"Novák Jan", "Novák Jan"}, {"", ""},
         {"a,b", "\"a,b\""},         {"say \"hi\"", "\"say \"\"hi\"\"\""},
         {"\"", "\"\"\"\""},         {"two\nlines", "\"two\nlines\""},

@@ -128,6 +128,46 @@ TEST_F(SaveLoadTest, FailedSaveKeepsTheTestInTheFallbackFolderAndSaysWhere)
     EXPECT_EQ(Entries(root), (std::set<std::string>{"data", "plain-file", "user"}));
 }
 
+// With no folder left, the chooser gets the message and the results go where it says, until
+// a place takes them or it gives up; the sink hears nothing.
+TEST_F(SaveLoadTest, WithNoFolderLeftTheChooserIsOfferedThePlacesUntilOneTakesTheFile)
+{
+    WriteBytes(root / "plain-file", "not a folder");
+    store.SetDataDirectory((root / "plain-file" / "data").string());
+    store.SetFallbackFolder((root / "plain-file" / "neulozene").string());
+    const std::string failed = "Soubor " + (root / "plain-file" / "data").string() +
+                               "/Novák Jan 2024_03_05 09_07.mem nelze uložit";
+    const std::string blocked = (root / "plain-file" / "x.mem").string();
+    const std::string stick = (root / "stick.mem").string();
+    std::vector<std::string> places, offered;
+    store.SetElsewhereChooser([&](const std::string &message, const std::string &fileName) {
+        offered.push_back(message + " | " + fileName);
+        if (places.empty())
+            return std::string();
+        std::string place = places.front();
+        places.erase(places.begin());
+        return place;
+    });
+
+    places = {blocked, stick};
+    EXPECT_FALSE(store.SaveResults(attempts, "Novák Jan"));
+    EXPECT_EQ(offered, (std::vector<std::string>{
+                           failed + " | " + kFileName,
+                           "Soubor " + blocked + " nelze uložit: " +
+                               std::make_error_code(std::errc::not_a_directory).message() + " | " +
+                               kFileName}));
+    EXPECT_EQ(ReadBytes(stick), Block(attempts));
+    EXPECT_EQ(store.SavedFileName(), "stick.mem");
+    EXPECT_TRUE(sink.messages.empty());
+
+    offered.clear();
+    EXPECT_FALSE(store.SaveResults(attempts, "Novák Jan"));
+    EXPECT_EQ(offered, std::vector<std::string>{failed + " | " + kFileName});
+    EXPECT_EQ(store.SavedFileName(), "");
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(Entries(root), (std::set<std::string>{"data", "plain-file", "stick.mem"}));
+}
+
 // Runs save(process, n) for n = 0 .. savesEach - 1 in each of two processes, started at once;
 // each save's records tell the process and n apart. Fails the test when a save fails.
 void SaveInTwoProcessesAtOnce(int savesEach, const std::function<bool(const LogRecords &)> &save)

@@ -2,6 +2,7 @@
 
 #include "engine/message_sink.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,17 @@ class RecordingSink : public MessageSink
 {
 public:
     void Message(const std::string &text) override { messages.push_back(text); }
-    void Error(const std::string &text) override { errors.push_back(text); }
+    void Error(const std::string &text) override
+    {
+        errors.push_back(text);
+        if (onError)
+            onError();
+    }
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
+    // Runs as each error is shown, as a message box's own event loop would run the program.
+    std::function<void()> onError;
 };
 
 } // namespace vorlant::testing

@@ -1,0 +1,60 @@
+#include "app/save_elsewhere.h"
+
+#include "app/application_title.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vorlant {
+namespace {
+
+// Whether the user wants to save elsewhere.
+bool OffersAccepted(QWidget *parent, const QString &message)
+{
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), message, QMessageBox::NoButton,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *elsewhere = box.addButton(
+        QCoreApplication::translate("SaveElsewhere", "Uložit jinam…"), QMessageBox::ActionRole);
+    QPushButton *ok =
+        box.addButton(QCoreApplication::translate("SaveElsewhere", "OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return box.clickedButton() == elsewhere;
+}
+
+// The chosen path, or an empty text when the dialog was cancelled.
+QString ChooseResultsFile(QWidget *parent, const QString &suggested)
+{
+    QFileDialog dialog(
+        parent, QCoreApplication::translate("SaveElsewhere", "Uložit výsledky"), suggested,
+        QCoreApplication::translate("SaveElsewhere", "Výsledky (*.mem);;Všechny soubory (*)"));
+    dialog.setObjectName(QStringLiteral("resultsSaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("mem"));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+std::string AskWhereElseToSave(QWidget *parent, const std::string &message,
+                               const std::string &fileName)
+{
+    const QString suggested = QDir::home().filePath(QString::fromStdString(fileName));
+    while (OffersAccepted(parent, QString::fromStdString(message))) {
+        const QString chosen = ChooseResultsFile(parent, suggested);
+        if (!chosen.isEmpty())
+            return chosen.toStdString();
+    }
+    return {};
+}
+
+} // namespace vorlant
