@@ -1,5 +1,6 @@
 #include "app/help_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <QStringDecoder>
@@ -9,7 +10,8 @@ namespace vorlant {
 
 QString BuiltInHelpText()
 {
-    QFile file(QStringLiteral(":/help/help.txt"));
+    // Each language has its own help, written for it rather than translated line by line.
+    QFile file(QCoreApplication::translate("HelpText", ":/help/help.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());

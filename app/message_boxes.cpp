@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <string>
+
 namespace vorlant {
 namespace {
 
@@ -16,16 +18,23 @@ void ShowBox(QMessageBox::Icon icon, const QString &text)
     box.exec();
 }
 
-} // namespace
-
-void MessageBoxes::Message(const std::string &text)
+// The text in the language the program speaks: the wording translated, then the values put in.
+QString Translated(const UserText &text)
 {
-    ShowBox(QMessageBox::NoIcon, QString::fromStdString(text));
+    const QString wording = QCoreApplication::translate("Messages", text.wording().c_str());
+    return QString::fromStdString(UserText::Fill(wording.toStdString(), text.values()));
 }
 
-void MessageBoxes::Error(const std::string &text)
+} // namespace
+
+void MessageBoxes::Message(const UserText &text)
 {
-    QString shown = QString::fromStdString(text);
+    ShowBox(QMessageBox::NoIcon, Translated(text));
+}
+
+void MessageBoxes::Error(const UserText &text)
+{
+    QString shown = Translated(text);
     if (!shown.endsWith(u'.'))
         shown += u'.';
     ShowBox(QMessageBox::Critical, shown);
