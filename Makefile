@@ -41,11 +41,14 @@ deb: configure
 package-check: deb
 	bash packaging/check-package.sh $(BUILD)
 
-# docs/*.png, drawn by the program's own windows on a virtual screen.
+# docs/*.png, drawn by the program's own windows on a virtual screen; docs/en/*.png in English.
+SCREENSHOT_RUN = env -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES
 screenshots: configure
 	cmake --build $(BUILD) -j$(JOBS) --target vorlant_screenshots
-	env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24" \
+	$(SCREENSHOT_RUN) LANG=cs_CZ.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 	    $(BUILD)/tests/vorlant_screenshots $(CURDIR)/docs
+	$(SCREENSHOT_RUN) LANG=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
+	    $(BUILD)/tests/vorlant_screenshots $(CURDIR)/docs/en
 
 # New texts come in as unfinished entries for a translator; texts gone from the sources go.
 translations: configure
