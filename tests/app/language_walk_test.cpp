@@ -118,7 +118,7 @@ TranslationTexts ReadTranslation()
 
 TEST(LanguageWalk, UnderEnglishNoWindowShowsCzech)
 {
-    test::ScopedLanguage english(UiLanguage::English);
+    test::ScopedLanguage english(QStringLiteral("en"));
     const QStringList texts = EveryShownText();
     const TranslationTexts translation = ReadTranslation();
     const QRegularExpression czech(QStringLiteral("[ěščřžýáíéúůďťňĚŠČŘŽÝÁÍÉÚŮĎŤŇ]"));
@@ -134,7 +134,7 @@ TEST(LanguageWalk, UnderEnglishNoWindowShowsCzech)
 
 TEST(LanguageWalk, UnderCzechNoWindowShowsTheEnglishTranslation)
 {
-    test::ScopedLanguage czech(UiLanguage::Czech);
+    test::ScopedLanguage czech(QStringLiteral("cs"));
     const QStringList texts = EveryShownText();
     const TranslationTexts translation = ReadTranslation();
     for (const QString &text : texts)

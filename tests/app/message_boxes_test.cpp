@@ -28,7 +28,7 @@ TEST(ApplicationTitle, FileNameWithoutExtensionCapitalisedOnce)
 // Under Qt's Czech texts, as the program runs: "OK" must stay "OK".
 TEST(MessageBoxes, CaptionedOneOkAndErrorsEndInExactlyOneFullStop)
 {
-    EXPECT_TRUE(InstallTranslations(*qApp, UiLanguage::Czech));
+    EXPECT_TRUE(InstallTranslations(*qApp, kSourceLanguage));
     const struct
     {
         bool error;

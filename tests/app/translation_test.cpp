@@ -17,23 +17,27 @@ namespace {
 
 TEST(UiLanguage, TheFirstLanguageTheProgramSpeaksWinsAndCzechIsTheRest)
 {
+    ASSERT_EQ(SpokenLanguages(), QStringList({"cs", "en"}));
     const struct
     {
         QStringList desktop;
-        UiLanguage chosen;
+        const char *chosen;
     } cases[] = {
-        {{"en-US", "en-Latn-US", "en"}, UiLanguage::English},
-        {{"en-GB"}, UiLanguage::English},
-        {{"cs-CZ", "cs-Latn-CZ", "cs"}, UiLanguage::Czech},
-        {{"C"}, UiLanguage::Czech}, // C and POSIX
-        {{}, UiLanguage::Czech},
-        {{"de-DE", "de", "en-US", "cs"}, UiLanguage::English},
-        {{"de-DE", "cs-CZ", "en"}, UiLanguage::Czech},
-        {{"fr-FR"}, UiLanguage::Czech},
-        {{"EN_us"}, UiLanguage::English},
+        {{"en-US", "en-Latn-US", "en"}, "en"},
+        {{"en-GB"}, "en"},
+        {{"cs-CZ", "cs-Latn-CZ", "cs"}, "cs"},
+        {{"C"}, "cs"}, // C and POSIX
+        {{}, "cs"},
+        {{"de-DE", "de", "en-US", "cs"}, "en"},
+        {{"de-DE", "cs-CZ", "en"}, "cs"},
+        {{"fr-FR"}, "cs"},
+        {{"EN_us"}, "en"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(ChooseUiLanguage(c.desktop), c.chosen) << c.desktop.join(u',').toStdString();
+        EXPECT_EQ(ChooseUiLanguage(c.desktop, SpokenLanguages()), QString::fromLatin1(c.chosen))
+            << c.desktop.join(u',').toStdString();
+    // A language added later is found the same way.
+    EXPECT_EQ(ChooseUiLanguage({"de-AT", "en"}, {"cs", "en", "de"}), QStringLiteral("de"));
 }
 
 // A core message comes out in English with its path untouched, and Qt's own buttons follow.
@@ -41,17 +45,15 @@ TEST(UiLanguage, MessageBoxesSpeakTheInstalledLanguage)
 {
     const struct
     {
-        UiLanguage language;
+        const char *language;
         const char *shown;
         const char *cancel;
     } cases[] = {
-        {UiLanguage::English,
-         "Cannot save the file /tmp/%2 (1)\nThe results were saved to /home/x.", "Cancel"},
-        {UiLanguage::Czech, "Soubor /tmp/%2 (1) nelze uložit\nVýsledky byly uloženy do /home/x.",
-         "Zrušit"},
+        {"en", "Cannot save the file /tmp/%2 (1)\nThe results were saved to /home/x.", "Cancel"},
+        {"cs", "Soubor /tmp/%2 (1) nelze uložit\nVýsledky byly uloženy do /home/x.", "Zrušit"},
     };
     for (const auto &c : cases) {
-        test::ScopedLanguage language(c.language);
+        test::ScopedLanguage language(QString::fromLatin1(c.language));
         MessageBoxes boxes;
         QString seen;
         WhileModal(

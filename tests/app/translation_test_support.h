@@ -16,7 +16,7 @@ namespace vorlant::test {
 class ScopedLanguage
 {
 public:
-    explicit ScopedLanguage(UiLanguage language)
+    explicit ScopedLanguage(const QString &language)
     {
         RemoveAll();
         InstallTranslations(*QCoreApplication::instance(), language);
