@@ -11,7 +11,9 @@ namespace vorlant {
 QString BuiltInHelpText()
 {
     // Each language has its own help, written for it rather than translated line by line.
-    QFile file(QCoreApplication::translate("HelpText", ":/help/help.txt"));
+    //: The built-in help in this language, a file of the program's resources.
+    const QString path = QCoreApplication::translate("HelpText", ":/help/help.txt");
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());

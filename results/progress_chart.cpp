@@ -41,7 +41,8 @@ QString Tr(const char *text)
 QLocale TextLocale()
 {
     //: The locale whose decimal separator the chart's numbers use.
-    return QLocale(QCoreApplication::translate("ProgressChart", "cs_CZ"));
+    const QString name = QCoreApplication::translate("ProgressChart", "cs_CZ");
+    return QLocale(name);
 }
 
 QLineSeries *MakeSeries(const QString &name, const QColor &colour)

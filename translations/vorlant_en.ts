@@ -58,6 +58,7 @@
     <name>HelpText</name>
     <message>
         <source>:/help/help.txt</source>
+        <extracomment>The built-in help in this language, a file of the program&apos;s resources.</extracomment>
         <translation>:/help/help_en.txt</translation>
     </message>
 </context>
