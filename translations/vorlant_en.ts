@@ -63,6 +63,21 @@
     </message>
 </context>
 <context>
+    <name>LateParts</name>
+    <message>
+        <source>Soubor %1 nepatří k této verzi programu (%2). Grafy, vývoj výsledků a zvuky nejsou k dispozici.</source>
+        <translation>The file %1 does not belong to this version of the program (%2). Charts, progress and sounds are not available.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 chybí. Grafy, vývoj výsledků a zvuky nejsou k dispozici.</source>
+        <translation>Cannot find the file %1. Charts, progress and sounds are not available.</translation>
+    </message>
+    <message>
+        <source> ani </source>
+        <translation> or </translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>Akce</source>
@@ -361,6 +376,10 @@ The results were saved to %2.</translation>
     <message>
         <source>Tyto soubory nelze načíst, v exportu chybí:</source>
         <translation>These files cannot be read and are missing from the export:</translation>
+    </message>
+    <message>
+        <source>Vývoj výsledků (chybí soubor libvorlant_late.so)</source>
+        <translation>Progress (libvorlant_late.so is missing)</translation>
     </message>
 </context>
 <context>
