@@ -54,10 +54,11 @@ public:
 private:
     void Open()
     {
-        dialog_ = std::make_unique<QProgressDialog>(QStringLiteral("Načítám výsledky…"),
-                                                    QStringLiteral("Zrušit"), 0, files_, parent_);
+        dialog_ = std::make_unique<QProgressDialog>(
+            QCoreApplication::translate("ProgressReading", "Načítám výsledky…"),
+            QCoreApplication::translate("ProgressReading", "Zrušit"), 0, files_, parent_);
         dialog_->setObjectName(QStringLiteral("progressReading"));
-        dialog_->setWindowTitle(QStringLiteral("Vývoj výsledků"));
+        dialog_->setWindowTitle(QCoreApplication::translate("ProgressReading", "Vývoj výsledků"));
         dialog_->setWindowModality(Qt::WindowModal);
         dialog_->setMinimumDuration(0);
         dialog_->setAutoReset(false);
