@@ -1,7 +1,8 @@
 # Everyday commands. `make run` builds and starts the program, `make test` builds and runs
 # every test, `make sanitize` runs them under ASan and UBSan, `make bench` runs the benchmarks.
 # `make deb` builds the Debian package, `make package-check` validates it, `make screenshots`
-# draws the README's pictures from the running program.
+# draws the README's pictures from the running program. `make translations` brings
+# translations/*.ts up to date with the texts in the sources.
 BUILD       ?= build
 SAN_BUILD   ?= build-sanitize
 FUZZ_BUILD  ?= build-fuzz
@@ -11,7 +12,7 @@ CMAKE_FLAGS ?=
 export QT_QPA_PLATFORM ?= offscreen
 
 .PHONY: all deps configure build run test sanitize bench fuzz format clean deb package-check \
-        screenshots
+        screenshots translations
 
 all: build
 
@@ -40,11 +41,18 @@ deb: configure
 package-check: deb
 	bash packaging/check-package.sh $(BUILD)
 
-# docs/*.png, drawn by the program's own windows on a virtual screen.
+# docs/*.png, drawn by the program's own windows on a virtual screen; docs/en/*.png in English.
+SCREENSHOT_RUN = env -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES
 screenshots: configure
 	cmake --build $(BUILD) -j$(JOBS) --target vorlant_screenshots
-	env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24" \
+	$(SCREENSHOT_RUN) LANG=cs_CZ.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 	    $(BUILD)/tests/vorlant_screenshots $(CURDIR)/docs
+	$(SCREENSHOT_RUN) LANG=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
+	    $(BUILD)/tests/vorlant_screenshots $(CURDIR)/docs/en
+
+# New texts come in as unfinished entries for a translator; texts gone from the sources go.
+translations: configure
+	cmake --build $(BUILD) --target update_translations
 
 # Any sanitizer report aborts the test that caused it, so the run fails.
 sanitize: deps

@@ -26,21 +26,21 @@ AboutWindow::AboutWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("TForm7"));
-    setWindowTitle(QStringLiteral("O programu"));
+    setWindowTitle(tr("O programu"));
     // MS Sans Serif 10 pt does not exist here; Arial resolves to its metric twin.
     setFont(QFont(QStringLiteral("Arial"), 10));
     setFixedSize(260, 168);
 
-    AddText(*this, 16, 8, QStringLiteral("Autor:"), false);
-    AddText(*this, 72, 8, QStringLiteral("Tým Vorlant"), true);
-    AddText(*this, 16, 32, QStringLiteral("Verze:"), false);
+    AddText(*this, 16, 8, tr("Autor:"), false);
+    AddText(*this, 72, 8, tr("Tým Vorlant"), true);
+    AddText(*this, 16, 32, tr("Verze:"), false);
     AddText(*this, 72, 32, QStringLiteral(VORLANT_VERSION_TEXT), true);
-    AddText(*this, 16, 56, QStringLiteral("Kontakt:"), false);
+    AddText(*this, 16, 56, tr("Kontakt:"), false);
     // The program has no public address; its README travels with the source code.
-    AddText(*this, 72, 56, QStringLiteral("README.md u zdrojů"), true);
-    AddText(*this, 18, 88, QStringLiteral("Pro nekomerční účely zdarma"), true);
+    AddText(*this, 72, 56, tr("README.md u zdrojů"), true);
+    AddText(*this, 18, 88, tr("Pro nekomerční účely zdarma"), true);
 
-    auto *button1 = new QPushButton(QStringLiteral("OK"), this);
+    auto *button1 = new QPushButton(tr("OK"), this);
     button1->setObjectName(QStringLiteral("Button1"));
     button1->setGeometry(93, 124, 75, 25);
     button1->setFocus();

@@ -1,8 +1,8 @@
 #include "app/application.h"
 
-#include "app/czech_translations.h"
 #include "app/deferred_icon_style.h"
 #include "app/error_guard.h"
+#include "app/translations.h"
 
 #include <QIcon>
 
@@ -27,7 +27,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("vorlant"));
     setOrganizationName(QString());
     setDesktopFileName(QStringLiteral("vorlant"));
-    InstallCzechTranslations(*this);
+    InstallTranslations(*this, DesktopUiLanguage());
     setQuitOnLastWindowClosed(false);
     setStyle(new DeferredIconStyle);
 }

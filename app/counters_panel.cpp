@@ -31,10 +31,9 @@ void SetPaletteColour(QLabel &label, QPalette::ColorRole role, const QColor &col
 } // namespace
 
 CountersPanel::CountersPanel(QWidget *parent)
-    : QWidget(parent), _poc(MakeCounter(this, "_poc", {1, 1}, QStringLiteral("4"),
-                                        QStringLiteral("Počet hádaných pozice"))),
-      _poc2(MakeCounter(this, "_poc2", {1, 86}, QStringLiteral("0"),
-                        QStringLiteral("Pořadí zobrazené pozice")))
+    : QWidget(parent),
+      _poc(MakeCounter(this, "_poc", {1, 1}, QStringLiteral("4"), tr("Počet hádaných pozice"))),
+      _poc2(MakeCounter(this, "_poc2", {1, 86}, QStringLiteral("0"), tr("Pořadí zobrazené pozice")))
 {
     setObjectName(QStringLiteral("p2"));
     FitToLabels();

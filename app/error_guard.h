@@ -7,7 +7,8 @@
 namespace vorlant {
 
 // What an error box says about an exception that carries no text of its own.
-inline constexpr const char *kUnknownErrorText = "Neznámá chyba";
+inline constexpr const char *kUnknownErrorText =
+    VORLANT_TRANSLATE_NOOP("Messages", "Neznámá chyba");
 
 // Runs work; an exception escaping it is shown as an error and goes no further, so that the
 // program goes on. Returns whether work ran to its end.

@@ -1,5 +1,6 @@
 #include "app/help_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <QStringDecoder>
@@ -9,7 +10,10 @@ namespace vorlant {
 
 QString BuiltInHelpText()
 {
-    QFile file(QStringLiteral(":/help/help.txt"));
+    // Each language has its own help, written for it rather than translated line by line.
+    //: The built-in help in this language, a file of the program's resources.
+    const QString path = QCoreApplication::translate("HelpText", ":/help/help.txt");
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());

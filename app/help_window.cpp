@@ -23,7 +23,7 @@ HelpWindow::HelpWindow(DataDirectory dataDirectory, MessageSink &messages, QWidg
       dataDirectory_(std::move(dataDirectory)), messages_(messages)
 {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("Stručný popis"));
+    setWindowTitle(tr("Stručný popis"));
     setFont(QFont(QStringLiteral("Arial"), 8));
 
     RE1->setObjectName(QStringLiteral("RE1"));
@@ -62,8 +62,8 @@ bool HelpWindow::LoadFile(const QString &path)
         // Qt words a directory in its own way; the system's reason reads better.
         const QString reason =
             QFileInfo(path).isDir() ? qt_error_string(EISDIR) : file.errorString();
-        messages_.Error(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString());
+        messages_.Error({VORLANT_TRANSLATE_NOOP("Messages", "Cannot open file \"%1\". %2"),
+                         {path.toStdString(), reason.toStdString()}});
         return false;
     }
     ShowHelpText(*RE1, DecodeHelpFile(bytes));

@@ -4,11 +4,18 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace vorlant {
 namespace {
+
+// The menu's captions in the language the program speaks.
+QString Caption(const char *text)
+{
+    return QCoreApplication::translate("MainMenu", text);
+}
 
 QMenu *AddMenu(QMenuBar &bar, const char *name, const QString &caption)
 {
@@ -50,20 +57,21 @@ MainMenu BuildMainMenu(QMenuBar &bar)
     bar.setObjectName(QStringLiteral("MainMenu1"));
     MainMenu m;
 
-    QMenu *actions = AddMenu(bar, "Akce1", QStringLiteral("Akce"));
-    m.Start1 = AddItem(*actions, "Start1", QStringLiteral("Start"));
-    m.Konec1 = AddItem(*actions, "Konec1", QStringLiteral("Výsledky"));
-    m.Archiv1 = AddItem(*actions, "Archiv1", QStringLiteral("Archiv"));
-    m.Konec2 = AddItem(*actions, "Konec2", QStringLiteral("Konec"));
+    QMenu *actions = AddMenu(bar, "Akce1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Akce")));
+    m.Start1 = AddItem(*actions, "Start1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Start")));
+    m.Konec1 = AddItem(*actions, "Konec1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Výsledky")));
+    m.Archiv1 = AddItem(*actions, "Archiv1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Archiv")));
+    m.Konec2 = AddItem(*actions, "Konec2", Caption(QT_TRANSLATE_NOOP("MainMenu", "Konec")));
     m.Konec2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    QMenu *faces = AddMenu(bar, "Nastevn1", QStringLiteral("Nastavení"));
-    m.Przdn1 = AddItem(*faces, "Przdn1", QStringLiteral("Prázdné"));
-    m.sla1 = AddItem(*faces, "sla1", QStringLiteral("Čísla"));
-    m.Abeceda1 = AddItem(*faces, "Abeceda1", QStringLiteral("Abeceda"));
-    m.Obrzky1 = AddItem(*faces, "Obrzky1", QStringLiteral("Obrázky"));
+    QMenu *faces = AddMenu(bar, "Nastevn1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Nastavení")));
+    m.Przdn1 = AddItem(*faces, "Przdn1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Prázdné")));
+    m.sla1 = AddItem(*faces, "sla1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Čísla")));
+    m.Abeceda1 = AddItem(*faces, "Abeceda1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Abeceda")));
+    m.Obrzky1 = AddItem(*faces, "Obrzky1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Obrázky")));
 
-    QMenu *lengths = AddMenu(bar, "rove1", QStringLiteral("Výchozí počet "));
+    QMenu *lengths =
+        AddMenu(bar, "rove1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Výchozí počet ")));
     m.startLengthGroup = RadioGroup(*lengths);
     const std::array<const char *, 5> lengthNames{"N21", "N31", "N41", "N51", "N61"};
     for (std::size_t i = 0; i < kStartLengths.size(); ++i)
@@ -71,20 +79,22 @@ MainMenu BuildMainMenu(QMenuBar &bar)
                                          QString::number(kStartLengths[i]),
                                          kStartLengths[i] == kDefaultStartLength);
 
-    QMenu *speed = AddMenu(bar, "Rychlost1", QStringLiteral("Rychlost"));
+    QMenu *speed = AddMenu(bar, "Rychlost1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Rychlost")));
     m.speedGroup = RadioGroup(*speed);
     const std::array<const char *, 5> speedNames{"Nejrychlej1", "Rychl1", "Normln1", "Pomalej1",
                                                  "Nejpomalej1"};
-    const std::array<QString, 5> speedCaptions{
-        QStringLiteral("Nejrychlejší"), QStringLiteral("Rychlý"), QStringLiteral("Normální"),
-        QStringLiteral("Pomalejší"), QStringLiteral("Nejpomalejší")};
+    const std::array<const char *, 5> speedCaptions{
+        QT_TRANSLATE_NOOP("MainMenu", "Nejrychlejší"), QT_TRANSLATE_NOOP("MainMenu", "Rychlý"),
+        QT_TRANSLATE_NOOP("MainMenu", "Normální"), QT_TRANSLATE_NOOP("MainMenu", "Pomalejší"),
+        QT_TRANSLATE_NOOP("MainMenu", "Nejpomalejší")};
     for (std::size_t i = 0; i < kSpeedIntervalsMs.size(); ++i)
-        m.speeds[i] = AddRadioItem(*speed, *m.speedGroup, speedNames[i], speedCaptions[i],
+        m.speeds[i] = AddRadioItem(*speed, *m.speedGroup, speedNames[i], Caption(speedCaptions[i]),
                                    kSpeedIntervalsMs[i] == kDefaultSpeedIntervalMs);
 
-    QMenu *help = AddMenu(bar, "Popis1", QStringLiteral("Help"));
-    m.Popis2 = AddItem(*help, "Popis2", QStringLiteral("Popis"));
-    m.Oprogramu1 = AddItem(*help, "Oprogramu1", QStringLiteral("O programu"));
+    QMenu *help = AddMenu(bar, "Popis1", Caption(QT_TRANSLATE_NOOP("MainMenu", "Help")));
+    m.Popis2 = AddItem(*help, "Popis2", Caption(QT_TRANSLATE_NOOP("MainMenu", "Popis")));
+    m.Oprogramu1 =
+        AddItem(*help, "Oprogramu1", Caption(QT_TRANSLATE_NOOP("MainMenu", "O programu")));
     return m;
 }
 

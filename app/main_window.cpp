@@ -76,17 +76,17 @@ MainWindow::MainWindow(MessageSink &messages, MainWindowOptions options)
              locations_.settingsFolder.toStdString(),
              locations_.defaultDataDirectory.toStdString()),
       pictureFolder_(locations_.pictureParent), client_(new QWidget(this)),
-      _start(MakeButton(client_, "_start", QStringLiteral("Start"), 8)),
-      _pause(MakeButton(client_, "_Pause", QStringLiteral("Pause"), 88)),
-      _konec(MakeButton(client_, "_Konec", QStringLiteral("Konec"), 168)),
-      p2(new CountersPanel(client_)), T1(MakeTimer(this, "T1", kDefaultSpeedIntervalMs)),
+      _start(MakeButton(client_, "_start", tr("Start"), 8)),
+      _pause(MakeButton(client_, "_Pause", tr("Pause"), 88)),
+      _konec(MakeButton(client_, "_Konec", tr("Konec"), 168)), p2(new CountersPanel(client_)),
+      T1(MakeTimer(this, "T1", kDefaultSpeedIntervalMs)),
       _1(MakeTimer(this, "_1", kRoundStartIntervalMs)),
       _2(MakeTimer(this, "_2", kCompletionIntervalMs)), _3(MakeTimer(this, "_3", kRestIntervalMs))
 {
     BuildControls();
     ConnectCommands();
     store_.SetFallbackFolder(UnsavedResultsFolder().toStdString());
-    store_.SetElsewhereChooser([this](const std::string &message, const std::string &fileName) {
+    store_.SetElsewhereChooser([this](const UserText &message, const std::string &fileName) {
         return AskWhereElseToSave(this, message, fileName);
     });
     FormCreate(options);
@@ -97,7 +97,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildControls()
 {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Test paměti - pro nekomerční použití"));
+    setWindowTitle(tr("Test paměti - pro nekomerční použití"));
     // MS Sans Serif 8 pt does not exist here; Arial resolves to its metric twin.
     setFont(QFont(QStringLiteral("Arial"), 8));
 
@@ -248,7 +248,7 @@ void MainWindow::KeepCountersInside()
 // click would continue into the middle of the new round instead of pausing it.
 void MainWindow::StartTest(const QString &personName)
 {
-    _pause->setText(QStringLiteral("Pause"));
+    _pause->setText(tr("Pause"));
     _pause->setEnabled(true);
     _konec->setEnabled(true);
     _start->setEnabled(false);

@@ -14,13 +14,6 @@
 
 namespace vorlant {
 
-namespace {
-
-const QString kPauseText = QStringLiteral("Pause");
-const QString kContinueText = QStringLiteral("Pokračuj");
-
-} // namespace
-
 void MainWindow::ConnectCommands()
 {
     connect(_start, &QPushButton::clicked, this, &MainWindow::_startClick);
@@ -80,12 +73,12 @@ void MainWindow::Start1Click()
 void MainWindow::_pauseClick()
 {
     ResetAllCells();
-    if (_pause->text() == kPauseText) {
-        _pause->setText(kContinueText);
+    if (_pause->text() == tr("Pause")) {
+        _pause->setText(tr("Pokračuj"));
         _konec->setEnabled(false);
         controller_.PauseTest();
     } else {
-        _pause->setText(kPauseText);
+        _pause->setText(tr("Pause"));
         _konec->setEnabled(true);
         controller_.ContinueTest();
     }

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <string>
+
 namespace vorlant {
 namespace {
 
@@ -18,14 +20,20 @@ void ShowBox(QMessageBox::Icon icon, const QString &text)
 
 } // namespace
 
-void MessageBoxes::Message(const std::string &text)
+QString TranslatedText(const UserText &text)
 {
-    ShowBox(QMessageBox::NoIcon, QString::fromStdString(text));
+    const QString wording = QCoreApplication::translate("Messages", text.wording().c_str());
+    return QString::fromStdString(UserText::Fill(wording.toStdString(), text.values()));
 }
 
-void MessageBoxes::Error(const std::string &text)
+void MessageBoxes::Message(const UserText &text)
 {
-    QString shown = QString::fromStdString(text);
+    ShowBox(QMessageBox::NoIcon, TranslatedText(text));
+}
+
+void MessageBoxes::Error(const UserText &text)
+{
+    QString shown = TranslatedText(text);
     if (!shown.endsWith(u'.'))
         shown += u'.';
     ShowBox(QMessageBox::Critical, shown);

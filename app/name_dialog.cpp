@@ -33,11 +33,11 @@ protected:
 
 NameDialog::NameDialog(MessageSink &messages, StartTest startTest, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      _jmeno(new NameBox(this)), Button1(new QPushButton(QStringLiteral("Ok"), this)),
-      messages_(messages), startTest_(std::move(startTest))
+      _jmeno(new NameBox(this)), Button1(new QPushButton(tr("Ok"), this)), messages_(messages),
+      startTest_(std::move(startTest))
 {
     setObjectName(QStringLiteral("TForm4"));
-    setWindowTitle(QStringLiteral("Zadej jméno"));
+    setWindowTitle(tr("Zadej jméno"));
     // MS Sans Serif 8 pt does not exist here; Arial resolves to its metric twin.
     setFont(QFont(QStringLiteral("Arial"), 8));
     setFixedSize(365, 34);
@@ -76,7 +76,7 @@ void NameDialog::Button1Click()
 {
     const QString name = _jmeno->text();
     if (name.isEmpty()) {
-        messages_.Message("Nelze zadat prázdné jméno");
+        messages_.Message(VORLANT_TRANSLATE_NOOP("Messages", "Nelze zadat prázdné jméno"));
         return;
     }
     startTest_(name);

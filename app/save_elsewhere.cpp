@@ -1,6 +1,7 @@
 #include "app/save_elsewhere.h"
 
 #include "app/application_title.h"
+#include "app/message_boxes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,11 +46,11 @@ QString ChooseResultsFile(QWidget *parent, const QString &suggested)
 
 } // namespace
 
-std::string AskWhereElseToSave(QWidget *parent, const std::string &message,
+std::string AskWhereElseToSave(QWidget *parent, const UserText &message,
                                const std::string &fileName)
 {
     const QString suggested = QDir::home().filePath(QString::fromStdString(fileName));
-    while (OffersAccepted(parent, QString::fromStdString(message))) {
+    while (OffersAccepted(parent, TranslatedText(message))) {
         const QString chosen = ChooseResultsFile(parent, suggested);
         if (!chosen.isEmpty())
             return chosen.toStdString();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/user_text.h"
+
 #include <string>
 
 class QWidget;
@@ -11,7 +13,7 @@ namespace vorlant {
 // file, suggested as fileName in the home folder, for example to put it on a USB stick.
 // Returns the chosen path; an empty text once the user answers "OK". A cancelled dialog shows
 // the message again, so that the test is not lost by one wrong click.
-std::string AskWhereElseToSave(QWidget *parent, const std::string &message,
+std::string AskWhereElseToSave(QWidget *parent, const UserText &message,
                                const std::string &fileName);
 
 } // namespace vorlant

@@ -95,7 +95,8 @@ void PictureFolder::unpack(MessageSink &messages)
 {
     // A picture the program lacks would be written as an empty file and taken for a picture.
     if (const QString missing = FirstMissingPicture(); !missing.isEmpty()) {
-        messages.Error("V programu chybí obrázek " + missing.toStdString());
+        messages.Error({VORLANT_TRANSLATE_NOOP("Messages", "V programu chybí obrázek %1"),
+                        {missing.toStdString()}});
         return;
     }
     // Paths are resolved against the parent instead of entering the folder, so the rest of
@@ -107,7 +108,7 @@ void PictureFolder::unpack(MessageSink &messages)
     ::mkdir(folder.constData(), 0777); // an existing folder is fine
     m_folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_folderFd < 0) {
-        messages.Message("Chyba adresáře obr_deti");
+        messages.Message(VORLANT_TRANSLATE_NOOP("Messages", "Chyba adresáře obr_deti"));
         return;
     }
     // Another copy that runs has written every picture already, and may be showing them.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "engine/user_text.h"
 
 namespace vorlant {
 
@@ -11,9 +11,9 @@ class MessageSink
 public:
     virtual ~MessageSink() = default;
     // A plain message: the text and one "OK" button, no icon.
-    virtual void Message(const std::string &text) = 0;
+    virtual void Message(const UserText &text) = 0;
     // An error: shown with a full stop added unless the text ends in one.
-    virtual void Error(const std::string &text) = 0;
+    virtual void Error(const UserText &text) = 0;
 };
 
 } // namespace vorlant

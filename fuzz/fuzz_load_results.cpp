@@ -21,8 +21,8 @@ using namespace vorlant;
 class CountingSink : public MessageSink
 {
 public:
-    void Message(const std::string &) override { ++reports; }
-    void Error(const std::string &) override { ++reports; }
+    void Message(const UserText &) override { ++reports; }
+    void Error(const UserText &) override { ++reports; }
     int reports = 0;
 };
 

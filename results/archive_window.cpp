@@ -16,6 +16,7 @@
 #include "ui/window_placement.h"
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -47,13 +48,15 @@ void ShowMessageDialog(QWidget *parent, ArchiveWindow::NoticeKind kind, const QS
                                        : QMessageBox::Information;
     QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    box.setDefaultButton(box.addButton(QCoreApplication::translate("vorlant::ArchiveWindow", "OK"),
+                                       QMessageBox::AcceptRole));
     box.exec();
 }
 
-QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &geometry)
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QRect &geometry)
 {
-    auto *button = new QPushButton(QString::fromLatin1(name), parent);
+    auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     return button;
@@ -76,8 +79,9 @@ ArchiveWindow::ArchiveWindow(ResultsStore &store, ChartWindow *chart, QWidget *p
       workbookFileChooser_(ChooseWorkbookFile), client_(new QWidget(this)),
       CB1(new QComboBox(client_)), DE(new DirectoryEdit(client_)),
       SG1(new QTableWidget(1, 3, client_)), GB1(new QGroupBox(client_)), _adr(new QLineEdit(GB1)),
-      OK(MakeButton(GB1, "OK", {32, 64, 75, 25})),
-      Cancel(MakeButton(GB1, "Cancel", {152, 64, 75, 25})), PopupMenu1(new QMenu(this))
+      OK(MakeButton(GB1, "OK", tr("OK"), {32, 64, 75, 25})),
+      Cancel(MakeButton(GB1, "Cancel", tr("Cancel"), {152, 64, 75, 25})),
+      PopupMenu1(new QMenu(this))
 {
     BuildControls();
     BuildMenus();
@@ -89,7 +93,7 @@ ArchiveWindow::~ArchiveWindow() = default;
 void ArchiveWindow::BuildControls()
 {
     setObjectName(QStringLiteral("TForm5"));
-    setWindowTitle(QStringLiteral("Uložené výsledky"));
+    setWindowTitle(tr("Uložené výsledky"));
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with the main window only
     // MS Sans Serif 8 pt does not exist here; Arial resolves to its metric twin.
     setFont(QFont(QStringLiteral("Arial"), 8));
@@ -114,8 +118,7 @@ void ArchiveWindow::BuildControls()
 
     SG1->setObjectName(QStringLiteral("SG1"));
     SG1->setGeometry(0, kListTop, 449, 209);
-    SG1->setHorizontalHeaderLabels({QStringLiteral("Příjjmení, jméno"), QStringLiteral("Čas testu"),
-                                    QStringLiteral("Název souboru")});
+    SG1->setHorizontalHeaderLabels({tr("Příjjmení, jméno"), tr("Čas testu"), tr("Název souboru")});
     SG1->verticalHeader()->hide();
     SG1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SG1->verticalHeader()->setMinimumSectionSize(kRowHeight);
@@ -140,7 +143,7 @@ void ArchiveWindow::BuildControls()
     SG1->setContextMenuPolicy(Qt::CustomContextMenu);
 
     GB1->setObjectName(QStringLiteral("GB1"));
-    GB1->setTitle(QStringLiteral("Zadej nový adresář"));
+    GB1->setTitle(tr("Zadej nový adresář"));
     GB1->setGeometry(32, 64, 265, 105);
     GB1->setAutoFillBackground(true); // it covers the list, which must not show through
     GB1->hide();
@@ -152,12 +155,12 @@ void ArchiveWindow::BuildControls()
 void ArchiveWindow::BuildMenus()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu *file = menuBar()->addMenu(QStringLiteral("Soubor"));
+    QMenu *file = menuBar()->addMenu(tr("Soubor"));
     file->setObjectName(QStringLiteral("Soubor1"));
-    QAction *open = file->addAction(QStringLiteral("Otevřít"));
+    QAction *open = file->addAction(tr("Otevřít"));
     open->setObjectName(QStringLiteral("Otevt1"));
     connect(open, &QAction::triggered, this, &ArchiveWindow::Otevt1Click);
-    QAction *progress = file->addAction(QStringLiteral("Vývoj výsledků"));
+    QAction *progress = file->addAction(tr("Vývoj výsledků"));
     progress->setObjectName(QStringLiteral("progressOfPerson"));
     connect(progress, &QAction::triggered, this, &ArchiveWindow::ProgressClick);
     if (!HasProgress()) {
@@ -171,18 +174,18 @@ void ArchiveWindow::BuildMenus()
         overview->setEnabled(false);
         overview->setText(tr("Přehled osob (chybí soubor libvorlant_late.so)"));
     }
-    QAction *exportCsv = file->addAction(QStringLiteral("Export do CSV…"));
+    QAction *exportCsv = file->addAction(tr("Export do CSV…"));
     exportCsv->setObjectName(QStringLiteral("exportCsv"));
     connect(exportCsv, &QAction::triggered, this, &ArchiveWindow::ExportCsvClick);
     QAction *exportXlsx = file->addAction(tr("Export do Excelu…"));
     exportXlsx->setObjectName(QStringLiteral("exportXlsx"));
     connect(exportXlsx, &QAction::triggered, this, &ArchiveWindow::ExportXlsxClick);
-    QAction *close = file->addAction(QStringLiteral("Konec"));
+    QAction *close = file->addAction(tr("Konec"));
     close->setObjectName(QStringLiteral("Konec1"));
     connect(close, &QAction::triggered, this, &ArchiveWindow::Konec1Click);
 
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    QAction *newFolder = PopupMenu1->addAction(QStringLiteral("Vytvoření nové složky"));
+    QAction *newFolder = PopupMenu1->addAction(tr("Vytvoření nové složky"));
     newFolder->setObjectName(QStringLiteral("Novsloka1"));
     connect(newFolder, &QAction::triggered, this, &ArchiveWindow::Novsloka1Click);
     PopupMenu1->addAction(progress);
@@ -385,16 +388,14 @@ void ArchiveWindow::OKClick()
     const std::string folder = JoinPath(DE->text().toStdString(), _adr->text().toStdString());
     std::error_code error;
     if (!std::filesystem::create_directory(folder, error)) {
-        noticeBox_(NoticeKind::Warning, QStringLiteral("Warning"),
-                   QStringLiteral("Složku nelze vytvořit"));
+        noticeBox_(NoticeKind::Warning, tr("Warning"), tr("Složku nelze vytvořit"));
         GB1->hide();
         return;
     }
     store_.SetDataDirectory(folder);
     SetDirectory(QString::fromStdString(folder));
     GB1->hide();
-    noticeBox_(NoticeKind::Information, QStringLiteral("Information"),
-               QStringLiteral("Složka je vytvořena"));
+    noticeBox_(NoticeKind::Information, tr("Information"), tr("Složka je vytvořena"));
 }
 
 void ArchiveWindow::CancelClick()
@@ -416,7 +417,7 @@ void ArchiveWindow::ProgressClick()
     if (!HasProgress())
         return;
     if (person.isEmpty()) {
-        store_.Messages().Message("Vyberte řádek s osobou.");
+        store_.Messages().Message(VORLANT_TRANSLATE_NOOP("Messages", "Vyberte řádek s osobou."));
         return;
     }
     Progress().ShowProgress(DE->text(), person);
@@ -432,8 +433,7 @@ void ArchiveWindow::ExportCsvClick()
     for (const std::string &name : csv.unreadable)
         unreadable << QString::fromStdString(name);
     store_.Messages().Message(
-        UnreadableFilesMessage(QStringLiteral("Tyto soubory nelze načíst, v exportu chybí:"),
-                               unreadable)
+        UnreadableFilesMessage(tr("Tyto soubory nelze načíst, v exportu chybí:"), unreadable)
             .toStdString());
 }
 

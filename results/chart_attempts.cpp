@@ -2,6 +2,7 @@
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QGuiApplication>
 #include <QLegend>
@@ -65,7 +66,7 @@ void SetTickInterval(QValueAxis &axis, double span, int steps)
 AttemptsChart::AttemptsChart()
     : series_(new QBarSeries), bottomAxis_(new QValueAxis), leftAxis_(new QValueAxis)
 {
-    setTitle(QStringLiteral("Přehled pokusů"));
+    setTitle(QCoreApplication::translate("AttemptsChart", "Přehled pokusů"));
     legend()->hide();
     setAnimationOptions(QChart::NoAnimation);
     setDropShadowEnabled(false);
@@ -80,8 +81,10 @@ AttemptsChart::AttemptsChart()
     addSeries(series_);
 
     // A value axis, not a category axis: one with 1001 categories draws no labels at all.
-    SetUpWholeNumberAxis(*bottomAxis_, QStringLiteral("Číslo pokusu"));
-    SetUpWholeNumberAxis(*leftAxis_, QStringLiteral("Počet hádaných čísel"));
+    SetUpWholeNumberAxis(*bottomAxis_,
+                         QCoreApplication::translate("AttemptsChart", "Číslo pokusu"));
+    SetUpWholeNumberAxis(*leftAxis_,
+                         QCoreApplication::translate("AttemptsChart", "Počet hádaných čísel"));
     addAxis(bottomAxis_, Qt::AlignBottom);
     addAxis(leftAxis_, Qt::AlignLeft);
     series_->attachAxis(bottomAxis_);

@@ -2,6 +2,7 @@
 
 #include "results/chart_drawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -10,24 +11,33 @@
 namespace vorlant {
 namespace {
 
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("ChartPrinting", text);
+}
+
 QString Failure(const QString &reason)
 {
-    return QStringLiteral("Tisk se nepodařil: %1").arg(reason);
+    return Tr(QT_TRANSLATE_NOOP("ChartPrinting", "Tisk se nepodařil: %1")).arg(reason);
 }
 
 // Names the output file, else the printer, that could not take the job.
 QString CannotOpen(const QPrinter &printer)
 {
     if (!printer.outputFileName().isEmpty())
-        return Failure(QStringLiteral("soubor „%1“ nelze vytvořit").arg(printer.outputFileName()));
-    return Failure(QStringLiteral("tiskárnu „%1“ nelze otevřít").arg(printer.printerName()));
+        return Failure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "soubor „%1“ nelze vytvořit"))
+                           .arg(printer.outputFileName()));
+    return Failure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "tiskárnu „%1“ nelze otevřít"))
+                       .arg(printer.printerName()));
 }
 
 QString CannotFinish(const QPrinter &printer)
 {
     if (!printer.outputFileName().isEmpty())
-        return Failure(QStringLiteral("soubor „%1“ nelze dopsat").arg(printer.outputFileName()));
-    return Failure(QStringLiteral("tiskárna „%1“ úlohu nepřijala").arg(printer.printerName()));
+        return Failure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "soubor „%1“ nelze dopsat"))
+                           .arg(printer.outputFileName()));
+    return Failure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "tiskárna „%1“ úlohu nepřijala"))
+                       .arg(printer.printerName()));
 }
 
 } // namespace

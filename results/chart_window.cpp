@@ -26,7 +26,7 @@ ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
       Ch1_(new QChartView(chart_, this)), workbookFileChooser_(ChooseWorkbookFile), printer_(*this)
 {
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("Graf"));
+    setWindowTitle(tr("Graf"));
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with the main window only
     resize(kOuterSize);
 
@@ -34,20 +34,20 @@ ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
     setCentralWidget(Ch1_);
 
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu *actions = menuBar()->addMenu(QStringLiteral("Akce"));
-    QAction *landscape = actions->addAction(QStringLiteral("Tisk - vyber tisk na šířku"));
+    QMenu *actions = menuBar()->addMenu(tr("Akce"));
+    QAction *landscape = actions->addAction(tr("Tisk - vyber tisk na šířku"));
     landscape->setObjectName(QStringLiteral("Vbrtiskrny1"));
     connect(landscape, &QAction::triggered, this, &ChartWindow::Vbrtiskrny1Click);
-    QAction *portrait = actions->addAction(QStringLiteral("Tisk - vyber tisk na výšku"));
+    QAction *portrait = actions->addAction(tr("Tisk - vyber tisk na výšku"));
     portrait->setObjectName(QStringLiteral("isk1"));
     connect(portrait, &QAction::triggered, this, &ChartWindow::isk1Click);
-    QAction *exportCsv = actions->addAction(QStringLiteral("Export do CSV…"));
+    QAction *exportCsv = actions->addAction(tr("Export do CSV…"));
     exportCsv->setObjectName(QStringLiteral("exportCsv"));
     connect(exportCsv, &QAction::triggered, this, &ChartWindow::ExportCsvClick);
     QAction *exportXlsx = actions->addAction(tr("Export do Excelu…"));
     exportXlsx->setObjectName(QStringLiteral("exportXlsx"));
     connect(exportXlsx, &QAction::triggered, this, &ChartWindow::ExportXlsxClick);
-    QAction *close = actions->addAction(QStringLiteral("Konec"));
+    QAction *close = actions->addAction(tr("Konec"));
     close->setObjectName(QStringLiteral("Konec1"));
     connect(close, &QAction::triggered, this, &ChartWindow::Konec1Click);
 }

@@ -3,6 +3,7 @@
 #include "engine/message_sink.h"
 #include "store/file_io.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -17,8 +18,9 @@ constexpr int kNamedFilesMost = 20;
 
 QString ChooseCsvFile(QWidget *parent, const QString &suggested)
 {
-    QFileDialog dialog(parent, QStringLiteral("Export do CSV"), suggested,
-                       QStringLiteral("CSV (*.csv);;Všechny soubory (*)"));
+    QFileDialog dialog(
+        parent, QCoreApplication::translate("CsvSaving", "Export do CSV"), suggested,
+        QCoreApplication::translate("CsvSaving", "CSV (*.csv);;Všechny soubory (*)"));
     dialog.setObjectName(QStringLiteral("csvSaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -39,7 +41,7 @@ QString UnreadableFilesMessage(const QString &intro, const QStringList &files)
     QStringList lines{intro};
     lines << files.mid(0, kNamedFilesMost);
     if (files.size() > kNamedFilesMost)
-        lines << QStringLiteral("… (celkem %1)").arg(files.size());
+        lines << QCoreApplication::translate("CsvSaving", "… (celkem %1)").arg(files.size());
     return lines.join(u'\n');
 }
 
@@ -53,7 +55,8 @@ bool SaveCsv(QWidget *parent, const SaveFileChooser &choose, MessageSink &messag
     std::error_code error;
     if (ReplaceFileAtomically(path, csv, error))
         return true;
-    messages.Message("Soubor " + path + " nelze uložit: " + error.message());
+    messages.Message({VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze uložit: %2"),
+                      {path, error.message()}});
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "results/overview_model.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -82,7 +83,7 @@ QVariant OverviewModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return tr(kHeaders[section]);
+    return QCoreApplication::translate("OverviewModel", kHeaders[section]);
 }
 
 QString OverviewModel::DateText(const QDateTime &when)

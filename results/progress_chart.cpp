@@ -1,5 +1,6 @@
 #include "results/progress_chart.h"
 
+#include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QGraphicsLayout>
 #include <QGuiApplication>
@@ -16,13 +17,14 @@
 namespace vorlant {
 namespace {
 
-const QString kLongestName = QStringLiteral("Nejdelší zopakovaná řada");
-const QString kMeanName = QStringLiteral("Průměrná délka");
-const QString kSuccessName = QStringLiteral("Úspěšnost %");
+const char *const kLongestName = QT_TRANSLATE_NOOP("ProgressChart", "Nejdelší zopakovaná řada");
+const char *const kMeanName = QT_TRANSLATE_NOOP("ProgressChart", "Průměrná délka");
+const char *const kSuccessName = QT_TRANSLATE_NOOP("ProgressChart", "Úspěšnost %");
 
-// Czech dates; the time of day as well when the tests lie only a few days apart.
-const QString kDateFormat = QStringLiteral("d. M. yyyy");
-const QString kDateTimeFormat = QStringLiteral("d. M. yyyy H:mm");
+// Dates as the language writes them; the time of day as well when the tests lie only a few
+// days apart.
+const char *const kDateFormat = QT_TRANSLATE_NOOP("ProgressChart", "d. M. yyyy");
+const char *const kDateTimeFormat = QT_TRANSLATE_NOOP("ProgressChart", "d. M. yyyy H:mm");
 constexpr qint64 kDayMs = 24 * 60 * 60 * 1000;
 constexpr qint64 kShortSpanMs = 3 * kDayMs;
 constexpr double kDateLabelPixels = 90;
@@ -30,9 +32,17 @@ constexpr double kDateTimeLabelPixels = 125;
 // Qt Charts draws a line series' points with this radius, not diameter.
 constexpr double kMarkerSize = 3.5;
 
-QLocale CzechLocale()
+QString Tr(const char *text)
 {
-    return QLocale(QLocale::Czech, QLocale::CzechRepublic);
+    return QCoreApplication::translate("ProgressChart", text);
+}
+
+// The numbers' locale goes with the language the chart speaks.
+QLocale TextLocale()
+{
+    //: The locale whose decimal separator the chart's numbers use.
+    const QString name = QCoreApplication::translate("ProgressChart", "cs_CZ");
+    return QLocale(name);
 }
 
 QLineSeries *MakeSeries(const QString &name, const QColor &colour)
@@ -49,7 +59,7 @@ QLineSeries *MakeSeries(const QString &name, const QColor &colour)
 
 QString Decimal(double value)
 {
-    return CzechLocale().toString(value, 'f', 1);
+    return TextLocale().toString(value, 'f', 1);
 }
 
 } // namespace
@@ -57,15 +67,15 @@ QString Decimal(double value)
 QString DescribePoint(const ProgressPoint &point)
 {
     return QStringLiteral("%1\n%2: %3\n%4: %5\n%6: %7")
-        .arg(point.fileName, kLongestName, QString::number(point.summary.longestSuccess), kMeanName,
-             Decimal(point.summary.meanLength), kSuccessName,
+        .arg(point.fileName, Tr(kLongestName), QString::number(point.summary.longestSuccess),
+             Tr(kMeanName), Decimal(point.summary.meanLength), Tr(kSuccessName),
              Decimal(point.summary.successPercent));
 }
 
 ProgressChart::ProgressChart()
-    : longest_(MakeSeries(kLongestName, QColor(0, 90, 200))),
-      mean_(MakeSeries(kMeanName, QColor(0, 150, 60))),
-      success_(MakeSeries(kSuccessName, QColor(220, 110, 0))), timeAxis_(new QDateTimeAxis),
+    : longest_(MakeSeries(Tr(kLongestName), QColor(0, 90, 200))),
+      mean_(MakeSeries(Tr(kMeanName), QColor(0, 150, 60))),
+      success_(MakeSeries(Tr(kSuccessName), QColor(220, 110, 0))), timeAxis_(new QDateTimeAxis),
       lengthAxis_(new QValueAxis), percentAxis_(new QValueAxis)
 {
     setAnimationOptions(QChart::NoAnimation);
@@ -77,10 +87,10 @@ ProgressChart::ProgressChart()
     setPlotAreaBackgroundVisible(true);
     legend()->setAlignment(Qt::AlignBottom);
 
-    timeAxis_->setTitleText(QStringLiteral("Datum testu"));
-    lengthAxis_->setTitleText(QStringLiteral("Délka řady"));
+    timeAxis_->setTitleText(Tr(QT_TRANSLATE_NOOP("ProgressChart", "Datum testu")));
+    lengthAxis_->setTitleText(Tr(QT_TRANSLATE_NOOP("ProgressChart", "Délka řady")));
     lengthAxis_->setLabelFormat(QStringLiteral("%g"));
-    percentAxis_->setTitleText(kSuccessName);
+    percentAxis_->setTitleText(Tr(kSuccessName));
     percentAxis_->setLabelFormat(QStringLiteral("%d"));
     percentAxis_->setRange(0, 100);
     percentAxis_->setTickCount(6);
@@ -101,7 +111,7 @@ ProgressChart::ProgressChart()
 
 void ProgressChart::Fill(const QString &person, std::vector<ProgressPoint> tests)
 {
-    setTitle(QStringLiteral("Vývoj výsledků – %1").arg(person));
+    setTitle(Tr(QT_TRANSLATE_NOOP("ProgressChart", "Vývoj výsledků – %1")).arg(person));
     std::stable_sort(tests.begin(), tests.end(),
                      [](const ProgressPoint &a, const ProgressPoint &b) {
                          return a.when < b.when || (a.when == b.when && a.fileName < b.fileName);
@@ -136,7 +146,7 @@ void ProgressChart::Fill(const QString &person, std::vector<ProgressPoint> tests
     last += margin;
     timeAxis_->setRange(QDateTime::fromMSecsSinceEpoch(first),
                         QDateTime::fromMSecsSinceEpoch(last));
-    timeAxis_->setFormat(last - first <= kShortSpanMs ? kDateTimeFormat : kDateFormat);
+    timeAxis_->setFormat(Tr(last - first <= kShortSpanMs ? kDateTimeFormat : kDateFormat));
 
     // A cell of room above the highest point keeps it off the chart's top edge.
     lengthAxis_->setRange(0, std::ceil(highest) + 1);
@@ -146,7 +156,7 @@ void ProgressChart::Fill(const QString &person, std::vector<ProgressPoint> tests
 
 void ProgressChart::FitToPlotArea()
 {
-    const bool withTime = timeAxis_->format() == kDateTimeFormat;
+    const bool withTime = timeAxis_->format() == Tr(kDateTimeFormat);
     const double labelPixels = withTime ? kDateTimeLabelPixels : kDateLabelPixels;
     const int ticks = std::clamp(static_cast<int>(plotArea().width() / labelPixels) + 1, 2, 8);
     if (timeAxis_->tickCount() != ticks)

@@ -5,6 +5,8 @@
 #include "store/file_io.h"
 #include "store/results_name.h"
 
+#include <QCoreApplication>
+
 namespace vorlant {
 
 QDateTime TestDateTime(const LocalTime &time)
@@ -26,7 +28,8 @@ std::optional<PersonTests> ReadPersonTests(QWidget *parent, const QString &folde
     }
 
     const std::string folderPath = folder.toStdString();
-    ReadingProgress progress(parent, QStringLiteral("Vývoj výsledků"),
+    ReadingProgress progress(parent,
+                             QCoreApplication::translate("ProgressReading", "Vývoj výsledků"),
                              static_cast<int>(files.size()), dialogAfter);
     PersonTests read;
     read.tests.reserve(files.size());

@@ -31,7 +31,7 @@ ProgressWindow::ProgressWindow(MessageSink &messages, QWidget *parent)
       view_(new QChartView(chart_, this)), printer_(*this)
 {
     setObjectName(QStringLiteral("progressWindow"));
-    setWindowTitle(QStringLiteral("Vývoj výsledků"));
+    setWindowTitle(tr("Vývoj výsledků"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends with the main window only
     resize(kOuterSize);
@@ -43,14 +43,14 @@ ProgressWindow::ProgressWindow(MessageSink &messages, QWidget *parent)
     view_->viewport()->installEventFilter(this);
     setCentralWidget(view_); // follows the window's size
 
-    QMenu *actions = menuBar()->addMenu(QStringLiteral("Akce"));
-    QAction *portrait = actions->addAction(QStringLiteral("Tisk na výšku"));
+    QMenu *actions = menuBar()->addMenu(tr("Akce"));
+    QAction *portrait = actions->addAction(tr("Tisk na výšku"));
     portrait->setObjectName(QStringLiteral("printPortrait"));
     connect(portrait, &QAction::triggered, this, [this] { Print(kPortraitPrintArea); });
-    QAction *landscape = actions->addAction(QStringLiteral("Tisk na šířku"));
+    QAction *landscape = actions->addAction(tr("Tisk na šířku"));
     landscape->setObjectName(QStringLiteral("printLandscape"));
     connect(landscape, &QAction::triggered, this, [this] { Print(kLandscapePrintArea); });
-    QAction *close = actions->addAction(QStringLiteral("Konec"));
+    QAction *close = actions->addAction(tr("Konec"));
     close->setObjectName(QStringLiteral("closeProgress"));
     connect(close, &QAction::triggered, this, &QWidget::close);
 }
@@ -67,14 +67,13 @@ void ProgressWindow::ShowProgress(const QString &folder, const QString &person)
     if (!read)
         return;
     person_ = QString::fromStdString(PersonWithoutCopyNumber(person.toStdString()));
-    setWindowTitle(QStringLiteral("Vývoj výsledků – %1").arg(person_));
+    setWindowTitle(tr("Vývoj výsledků – %1").arg(person_));
     chart_->Fill(person_, read->tests);
     ShowInFront(*this, kOuterSize, shownBefore_);
     if (!read->unreadable.isEmpty())
         messages_.Message(
-            UnreadableFilesMessage(
-                QStringLiteral("Tyto soubory nelze načíst, ve vývoji výsledků chybí:"),
-                read->unreadable)
+            UnreadableFilesMessage(tr("Tyto soubory nelze načíst, ve vývoji výsledků chybí:"),
+                                   read->unreadable)
                 .toStdString());
 }
 

@@ -39,8 +39,8 @@ bool ReadingProgress::Cancelled(int done)
 void ReadingProgress::Open()
 {
     dialog_ = std::make_unique<QProgressDialog>(
-        QCoreApplication::translate("ReadingProgress", "Načítám výsledky…"),
-        QCoreApplication::translate("ReadingProgress", "Zrušit"), 0, files_, parent_);
+        QCoreApplication::translate("ProgressReading", "Načítám výsledky…"),
+        QCoreApplication::translate("ProgressReading", "Zrušit"), 0, files_, parent_);
     dialog_->setObjectName(QStringLiteral("progressReading"));
     dialog_->setWindowTitle(title_);
     dialog_->setWindowModality(Qt::WindowModal);

@@ -87,7 +87,7 @@ bool ResultsStore::WriteSettings()
     const std::string path = SettingsPath();
     if (WriteIniString(path, kSettingsSection, kSettingsKey, archiveFolder_))
         return true;
-    messages_.Error("Unable to write to " + path + ".");
+    messages_.Error({VORLANT_TRANSLATE_NOOP("Messages", "Unable to write to %1."), {path}});
     return false;
 }
 
@@ -122,18 +122,21 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     }
 
     // The test would otherwise live only in memory until the program closes.
-    std::string message = "Soubor " + JoinPath(dataDirectory_, name(1)) + " nelze uložit";
+    const std::string failed = JoinPath(dataDirectory_, name(1));
     if (!fallbackFolder_.empty()) {
         std::error_code ignored; // a folder that cannot be made fails the save below
         std::filesystem::create_directories(fallbackFolder_, ignored);
         if (const auto kept = WriteNewFile(fallbackFolder_, name, bytes)) {
             savedFileName_ = std::filesystem::path(*kept).filename().string();
             lastSave_ = LabelOfResultsFile(savedFileName_);
-            message += "\nVýsledky byly uloženy do " + *kept + ".";
-            messages_.Message(message);
+            messages_.Message(
+                {VORLANT_TRANSLATE_NOOP("Messages",
+                                        "Soubor %1 nelze uložit\nVýsledky byly uloženy do %2."),
+                 {failed, *kept}});
             return false;
         }
     }
+    const UserText message{VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze uložit"), {failed}};
     if (chooseElsewhere_)
         SaveElsewhere(message, name(1), bytes);
     else
@@ -141,7 +144,7 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     return false;
 }
 
-void ResultsStore::SaveElsewhere(std::string message, const std::string &fileName,
+void ResultsStore::SaveElsewhere(UserText message, const std::string &fileName,
                                  std::string_view bytes)
 {
     for (;;) {
@@ -154,7 +157,8 @@ void ResultsStore::SaveElsewhere(std::string message, const std::string &fileNam
             lastSave_.fileName = savedFileName_;
             return;
         }
-        message = "Soubor " + path + " nelze uložit: " + error.message();
+        message = {VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze uložit: %2"),
+                   {path, error.message()}};
     }
 }
 
@@ -169,12 +173,12 @@ bool ResultsStore::LoadResults(const std::string &folder, const std::string &fil
     case LoadOutcome::CannotClose:
         // The whole block was read, so the ViewedLog takes it all the same.
         viewedLog_ = DecodeResults(block);
-        messages_.Message("Soubor " + path + " nelze zavřít");
+        messages_.Message({VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze zavřít"), {path}});
         return false;
     case LoadOutcome::CannotRead:
         break;
     }
-    messages_.Message("Soubor " + path + " nelze načíst");
+    messages_.Message({VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze načíst"), {path}});
     return false;
 }
 

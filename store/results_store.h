@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/attempt_log.h"
+#include "engine/user_text.h"
 #include "store/local_time.h"
 #include "store/results_name.h"
 
@@ -51,7 +52,7 @@ public:
     // elsewhere; returns the path the user chose for the results file (fileName suggested),
     // or an empty text when the user lets the test go.
     using ElsewhereChooser =
-        std::function<std::string(const std::string &message, const std::string &fileName)>;
+        std::function<std::string(const UserText &message, const std::string &fileName)>;
     void SetElsewhereChooser(ElsewhereChooser choose) { chooseElsewhere_ = std::move(choose); }
     // The name (no folder) of the file the last save wrote, in the data directory, the
     // fallback folder or where the chooser said; empty when it wrote none.
@@ -83,7 +84,7 @@ public:
 
 private:
     // Offers the chooser's places until one takes the file or the user lets the test go.
-    void SaveElsewhere(std::string message, const std::string &fileName, std::string_view bytes);
+    void SaveElsewhere(UserText message, const std::string &fileName, std::string_view bytes);
 
     MessageSink &messages_;
     LocalClock clock_;

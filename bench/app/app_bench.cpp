@@ -23,8 +23,8 @@ using Clock = std::chrono::steady_clock;
 class SilentSink : public vorlant::MessageSink
 {
 public:
-    void Message(const std::string &) override {}
-    void Error(const std::string &) override {}
+    void Message(const vorlant::UserText &) override {}
+    void Error(const vorlant::UserText &) override {}
 };
 
 // A fresh current folder and program folder for the life of the object.

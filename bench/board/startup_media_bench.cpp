@@ -15,8 +15,8 @@ namespace {
 class SilentSink : public vorlant::MessageSink
 {
 public:
-    void Message(const std::string &) override {}
-    void Error(const std::string &) override {}
+    void Message(const vorlant::UserText &) override {}
+    void Error(const vorlant::UserText &) override {}
 };
 
 // What start-up does with the media: unpack the pictures, load the sounds, build the

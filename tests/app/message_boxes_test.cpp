@@ -1,7 +1,7 @@
 #include "app/message_boxes.h"
 
 #include "app/application_title.h"
-#include "app/czech_translations.h"
+#include "app/translations.h"
 #include "tests/app/gui_test_helpers.h"
 
 #include <QAbstractButton>
@@ -28,7 +28,7 @@ TEST(ApplicationTitle, FileNameWithoutExtensionCapitalisedOnce)
 // Under Qt's Czech texts, as the program runs: "OK" must stay "OK".
 TEST(MessageBoxes, CaptionedOneOkAndErrorsEndInExactlyOneFullStop)
 {
-    EXPECT_TRUE(InstallCzechTranslations(*qApp));
+    EXPECT_TRUE(InstallTranslations(*qApp, kSourceLanguage));
     const struct
     {
         bool error;

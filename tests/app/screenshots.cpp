@@ -1,7 +1,8 @@
 // Draws the README's pictures from the program's own windows: the main window with the picture
 // faces during a test, the chart of that test, the archive listing it beside earlier tests, and
 // the progress of a person over those tests and the overview of all persons. Run on a real
-// window system (`make screenshots` starts a virtual one):
+// window system (`make screenshots` starts a virtual one), in the desktop's language as the
+// program picks it (LANG=en_US.UTF-8 draws the English windows):
 //   vorlant_screenshots <folder>   writes main-window.png, chart.png, archive.png, progress.png
 //                                  and overview.png
 #include "app/application.h"

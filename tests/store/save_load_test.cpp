@@ -140,8 +140,8 @@ TEST_F(SaveLoadTest, WithNoFolderLeftTheChooserIsOfferedThePlacesUntilOneTakesTh
     const std::string blocked = (root / "plain-file" / "x.mem").string();
     const std::string stick = (root / "stick.mem").string();
     std::vector<std::string> places, offered;
-    store.SetElsewhereChooser([&](const std::string &message, const std::string &fileName) {
-        offered.push_back(message + " | " + fileName);
+    store.SetElsewhereChooser([&](const UserText &message, const std::string &fileName) {
+        offered.push_back(message.filled() + " | " + fileName);
         if (places.empty())
             return std::string();
         std::string place = places.front();

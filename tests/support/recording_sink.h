@@ -12,10 +12,10 @@ namespace vorlant::testing {
 class RecordingSink : public MessageSink
 {
 public:
-    void Message(const std::string &text) override { messages.push_back(text); }
-    void Error(const std::string &text) override
+    void Message(const UserText &text) override { messages.push_back(text.filled()); }
+    void Error(const UserText &text) override
     {
-        errors.push_back(text);
+        errors.push_back(text.filled());
         if (onError)
             onError();
     }

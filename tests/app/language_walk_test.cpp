@@ -1,0 +1,152 @@
+#include "app/translations.h"
+#include "tests/app/program_rig.h"
+#include "tests/app/translation_test_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QChartView>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace vorlant {
+namespace {
+
+using testing::ProgramRig;
+
+// Data, not the program's text: it may be in any language.
+const QString kPerson = QStringLiteral("Jiří Dvořák");
+
+// The texts a user can read on a widget, its actions and its chart; not what it holds as data
+// (typed text, list cells, combo box items).
+void AddShownTexts(const QWidget &widget, QStringList &texts)
+{
+    if (widget.isWindow())
+        texts << widget.windowTitle();
+    texts << widget.toolTip() << widget.statusTip() << widget.whatsThis();
+    if (auto *label = qobject_cast<const QLabel *>(&widget))
+        texts << label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(&widget))
+        texts << button->text();
+    if (auto *group = qobject_cast<const QGroupBox *>(&widget))
+        texts << group->title();
+    if (auto *menu = qobject_cast<const QMenu *>(&widget))
+        texts << menu->title();
+    if (auto *edit = qobject_cast<const QLineEdit *>(&widget))
+        texts << edit->placeholderText();
+    if (auto *view = qobject_cast<const QTextEdit *>(&widget))
+        texts << view->toPlainText().split(u'\n');
+    if (auto *table = qobject_cast<const QTableView *>(&widget))
+        for (int column = 0; column < table->model()->columnCount(); ++column)
+            texts << table->model()->headerData(column, Qt::Horizontal).toString();
+    if (auto *view = qobject_cast<const QChartView *>(&widget)) {
+        QChart &chart = *view->chart();
+        texts << chart.title();
+        for (const QAbstractAxis *axis : chart.axes())
+            texts << axis->titleText();
+        for (const QAbstractSeries *series : chart.series())
+            texts << series->name();
+    }
+    for (const QAction *action : widget.actions())
+        texts << action->text() << action->toolTip();
+}
+
+// Every text of every window and dialog of the program, with a test saved by kPerson ended
+// into the chart, the archive listing it, that person's progress, the overview of persons and
+// the help shown.
+QStringList EveryShownText()
+{
+    ProgramRig rig;
+    rig.startWithName([&] { QTest::mouseClick(rig.button("_start"), Qt::LeftButton); }, kPerson);
+    rig.showRound();
+    QTest::mouseClick(rig.button("_Konec"), Qt::LeftButton); // the chart window shows
+    EXPECT_EQ(rig.archiveRowsAfterArchiv().size(), 1);
+    QWidget *archive = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == u"TForm5")
+            archive = window;
+    EXPECT_NE(archive, nullptr);
+    if (archive) {
+        auto *list = Find<QTableWidget>(*archive, "SG1");
+        list->setCurrentCell(0, 0);
+        Find<QAction>(*archive, "progressOfPerson")->trigger();
+        Find<QAction>(*archive, "overviewOfPersons")->trigger();
+    }
+    rig.action("Popis2")->trigger();
+
+    QStringList texts;
+    for (const QWidget *widget : QApplication::allWidgets())
+        AddShownTexts(*widget, texts);
+    texts.replaceInStrings(kPerson, QString());
+    texts.removeAll(QString());
+    texts.removeDuplicates();
+    return texts;
+}
+
+// The texts of the translation file: its sources and their translations.
+struct TranslationTexts
+{
+    std::set<QString> sources;
+    std::set<QString> translations;
+};
+
+TranslationTexts ReadTranslation()
+{
+    TranslationTexts texts;
+    const QString file = QDir(QStringLiteral(VORLANT_SOURCE_DIR))
+                             .filePath(QStringLiteral("translations/vorlant_en.ts"));
+    const std::vector<test::TsEntry> entries = test::ReadTsFile(file);
+    EXPECT_FALSE(entries.empty()) << file.toStdString();
+    for (const test::TsEntry &entry : entries) {
+        texts.sources.insert(entry.source);
+        texts.translations.insert(entry.translation);
+    }
+    return texts;
+}
+
+TEST(LanguageWalk, UnderEnglishNoWindowShowsCzech)
+{
+    test::ScopedLanguage english(QStringLiteral("en"));
+    const QStringList texts = EveryShownText();
+    const TranslationTexts translation = ReadTranslation();
+    const QRegularExpression czech(QStringLiteral("[ěščřžýáíéúůďťňĚŠČŘŽÝÁÍÉÚŮĎŤŇ]"));
+    for (const QString &text : texts) {
+        EXPECT_FALSE(text.contains(czech)) << text.toStdString();
+        EXPECT_FALSE(translation.sources.contains(text) && !translation.translations.contains(text))
+            << "untranslated: " << text.toStdString();
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("Memory Test - for non-commercial use")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Saved Results")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Progress – ")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Overview of Persons")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Best sequence")));
+}
+
+TEST(LanguageWalk, UnderCzechNoWindowShowsTheEnglishTranslation)
+{
+    test::ScopedLanguage czech(QStringLiteral("cs"));
+    const QStringList texts = EveryShownText();
+    const TranslationTexts translation = ReadTranslation();
+    for (const QString &text : texts)
+        EXPECT_FALSE(translation.translations.contains(text) && !translation.sources.contains(text))
+            << "English: " << text.toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Test paměti - pro nekomerční použití")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Uložené výsledky")));
+}
+
+} // namespace
+} // namespace vorlant

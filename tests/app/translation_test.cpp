@@ -1,0 +1,113 @@
+#include "app/message_boxes.h"
+#include "app/translations.h"
+#include "tests/app/gui_test_helpers.h"
+#include "tests/app/translation_test_support.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace vorlant {
+namespace {
+
+TEST(UiLanguage, TheFirstLanguageTheProgramSpeaksWinsAndCzechIsTheRest)
+{
+    ASSERT_EQ(SpokenLanguages(), QStringList({"cs", "en"}));
+    const struct
+    {
+        QStringList desktop;
+        const char *chosen;
+    } cases[] = {
+        {{"en-US", "en-Latn-US", "en"}, "en"},
+        {{"en-GB"}, "en"},
+        {{"cs-CZ", "cs-Latn-CZ", "cs"}, "cs"},
+        {{"C"}, "cs"}, // C and POSIX
+        {{}, "cs"},
+        {{"de-DE", "de", "en-US", "cs"}, "en"},
+        {{"de-DE", "cs-CZ", "en"}, "cs"},
+        {{"fr-FR"}, "cs"},
+        {{"EN_us"}, "en"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ChooseUiLanguage(c.desktop, SpokenLanguages()), QString::fromLatin1(c.chosen))
+            << c.desktop.join(u',').toStdString();
+    // A language added later is found the same way.
+    EXPECT_EQ(ChooseUiLanguage({"de-AT", "en"}, {"cs", "en", "de"}), QStringLiteral("de"));
+}
+
+// A core message comes out in English with its path untouched, and Qt's own buttons follow.
+TEST(UiLanguage, MessageBoxesSpeakTheInstalledLanguage)
+{
+    const struct
+    {
+        const char *language;
+        const char *shown;
+        const char *cancel;
+    } cases[] = {
+        {"en", "Cannot save the file /tmp/%2 (1)\nThe results were saved to /home/x.", "Cancel"},
+        {"cs", "Soubor /tmp/%2 (1) nelze uložit\nVýsledky byly uloženy do /home/x.", "Zrušit"},
+    };
+    for (const auto &c : cases) {
+        test::ScopedLanguage language(QString::fromLatin1(c.language));
+        MessageBoxes boxes;
+        QString seen;
+        WhileModal(
+            [&] {
+                boxes.Message(
+                    {VORLANT_TRANSLATE_NOOP("Messages",
+                                            "Soubor %1 nelze uložit\nVýsledky byly uloženy do %2."),
+                     {"/tmp/%2 (1)", "/home/x"}});
+            },
+            [&](QWidget &window) {
+                auto &box = dynamic_cast<QMessageBox &>(window);
+                seen = box.text();
+                box.buttons().value(0)->click();
+            });
+        EXPECT_EQ(seen, QString::fromUtf8(c.shown));
+        QMessageBox standard(QMessageBox::NoIcon, {}, {}, QMessageBox::Cancel);
+        EXPECT_EQ(standard.button(QMessageBox::Cancel)->text(), QString::fromUtf8(c.cancel));
+    }
+}
+
+// The translation file holds every text of the sources, each one translated, and no text the
+// sources no longer have: lupdate, run over the sources as `make translations` runs it, finds
+// nothing to add or to retire.
+TEST(TranslationFiles, EveryTextOfTheSourcesIsTranslatedAndNoneIsLeftOver)
+{
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    for (const QString &name : QString::fromUtf8(VORLANT_TS_FILES).split(u'|')) {
+        SCOPED_TRACE(name.toStdString());
+        const QString committed = QDir(QStringLiteral(VORLANT_SOURCE_DIR)).filePath(name);
+        const QString updated = scratch.filePath(QFileInfo(name).fileName());
+        ASSERT_TRUE(QFile::copy(committed, updated));
+        QStringList arguments;
+        for (const QString &folder : QString::fromUtf8(VORLANT_TRANSLATED_FOLDERS).split(u'|'))
+            arguments << QDir(QStringLiteral(VORLANT_SOURCE_DIR)).filePath(folder);
+        // The sources' own include folder, which the build gives lupdate: it places each
+        // class's texts in its namespace.
+        arguments << QString::fromUtf8(VORLANT_LUPDATE_OPTIONS).split(u'|') << QStringLiteral("-I")
+                  << QStringLiteral(VORLANT_SOURCE_DIR) << QStringLiteral("-ts") << updated;
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(VORLANT_LUPDATE), arguments);
+        ASSERT_TRUE(lupdate.waitForFinished(60000));
+        ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+
+        for (const QString &file : {committed, updated}) {
+            const std::vector<test::TsEntry> entries = test::ReadTsFile(file);
+            EXPECT_GT(entries.size(), 50u) << file.toStdString();
+            for (const test::TsEntry &entry : entries)
+                EXPECT_TRUE(entry.state.isEmpty() && !entry.translation.isEmpty())
+                    << file.toStdString() << ": " << entry.context.toStdString() << " \""
+                    << entry.source.toStdString() << "\" is " << entry.state.toStdString();
+        }
+    }
+}
+
+} // namespace
+} // namespace vorlant

@@ -1,0 +1,630 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="cs_CZ">
+<context>
+    <name>AttemptsChart</name>
+    <message>
+        <source>Přehled pokusů</source>
+        <translation>Attempts</translation>
+    </message>
+    <message>
+        <source>Číslo pokusu</source>
+        <translation>Attempt</translation>
+    </message>
+    <message>
+        <source>Počet hádaných čísel</source>
+        <translation>Length</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPrinting</name>
+    <message>
+        <source>Tisk se nepodařil: %1</source>
+        <translation>Printing failed: %1</translation>
+    </message>
+    <message>
+        <source>soubor „%1“ nelze vytvořit</source>
+        <translation>cannot create the file “%1”</translation>
+    </message>
+    <message>
+        <source>tiskárnu „%1“ nelze otevřít</source>
+        <translation>cannot open the printer “%1”</translation>
+    </message>
+    <message>
+        <source>soubor „%1“ nelze dopsat</source>
+        <translation>cannot finish the file “%1”</translation>
+    </message>
+    <message>
+        <source>tiskárna „%1“ úlohu nepřijala</source>
+        <translation>the printer “%1” did not accept the job</translation>
+    </message>
+</context>
+<context>
+    <name>CsvSaving</name>
+    <message>
+        <source>Export do CSV</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;Všechny soubory (*)</source>
+        <translation>CSV (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>… (celkem %1)</source>
+        <translation>… (%1 in all)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>:/help/help.txt</source>
+        <extracomment>The built-in help in this language, a file of the program&apos;s resources.</extracomment>
+        <translation>:/help/help_en.txt</translation>
+    </message>
+</context>
+<context>
+    <name>LateParts</name>
+    <message>
+        <source>Soubor %1 nepatří k této verzi programu (%2). Grafy, vývoj výsledků a zvuky nejsou k dispozici.</source>
+        <translation>The file %1 does not belong to this version of the program (%2). Charts, progress and sounds are not available.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 chybí. Grafy, vývoj výsledků a zvuky nejsou k dispozici.</source>
+        <translation>Cannot find the file %1. Charts, progress and sounds are not available.</translation>
+    </message>
+    <message>
+        <source> ani </source>
+        <translation> or </translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Akce</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Výsledky</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Nastavení</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Prázdné</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <source>Čísla</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>Abeceda</source>
+        <translation>Letters</translation>
+    </message>
+    <message>
+        <source>Obrázky</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>Výchozí počet </source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Rychlost</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Nejrychlejší</source>
+        <translation>Fastest</translation>
+    </message>
+    <message>
+        <source>Rychlý</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Normální</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Pomalejší</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Nejpomalejší</source>
+        <translation>Slowest</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Popis</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>O programu</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Neznámá chyba</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Cannot open file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Nelze zadat prázdné jméno</source>
+        <translation>The name cannot be empty</translation>
+    </message>
+    <message>
+        <source>V programu chybí obrázek %1</source>
+        <translation>The picture %1 is missing from the program</translation>
+    </message>
+    <message>
+        <source>Chyba adresáře obr_deti</source>
+        <translation>Cannot use the folder obr_deti</translation>
+    </message>
+    <message>
+        <source>Vyberte řádek s osobou.</source>
+        <translation>Select a row with a person.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit: %2</source>
+        <translation>Cannot save the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>Unable to write to %1.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit
+Výsledky byly uloženy do %2.</source>
+        <translation>Cannot save the file %1
+The results were saved to %2.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit</source>
+        <translation>Cannot save the file %1</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zavřít</source>
+        <translation>Cannot close the file %1</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze načíst</source>
+        <translation>Cannot read the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewModel</name>
+    <message>
+        <source>Příjmení, jméno</source>
+        <translation>Surname, first name</translation>
+    </message>
+    <message>
+        <source>Testů</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Nejlepší řada</source>
+        <translation>Best sequence</translation>
+    </message>
+    <message>
+        <source>Poslední řada</source>
+        <translation>Latest sequence</translation>
+    </message>
+    <message>
+        <source>Průměrná délka</source>
+        <translation>Average length</translation>
+    </message>
+    <message>
+        <source>Úspěšnost %</source>
+        <translation>Success %</translation>
+    </message>
+    <message>
+        <source>První test</source>
+        <translation>First test</translation>
+    </message>
+    <message>
+        <source>Poslední test</source>
+        <translation>Latest test</translation>
+    </message>
+    <message>
+        <source>Změna</source>
+        <translation>Change</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressChart</name>
+    <message>
+        <source>Nejdelší zopakovaná řada</source>
+        <translation>Longest sequence repeated</translation>
+    </message>
+    <message>
+        <source>Průměrná délka</source>
+        <translation>Average length</translation>
+    </message>
+    <message>
+        <source>Úspěšnost %</source>
+        <translation>Success %</translation>
+    </message>
+    <message>
+        <source>d. M. yyyy</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>d. M. yyyy H:mm</source>
+        <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+    <message>
+        <source>cs_CZ</source>
+        <extracomment>The locale whose decimal separator the chart&apos;s numbers use.</extracomment>
+        <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>Datum testu</source>
+        <translation>Test date</translation>
+    </message>
+    <message>
+        <source>Délka řady</source>
+        <translation>Sequence length</translation>
+    </message>
+    <message>
+        <source>Vývoj výsledků – %1</source>
+        <translation>Progress – %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReading</name>
+    <message>
+        <source>Načítám výsledky…</source>
+        <translation>Reading results…</translation>
+    </message>
+    <message>
+        <source>Zrušit</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Vývoj výsledků</source>
+        <translation>Progress</translation>
+    </message>
+</context>
+<context>
+    <name>SaveElsewhere</name>
+    <message>
+        <source>Uložit jinam…</source>
+        <translation>Save Elsewhere…</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Uložit výsledky</source>
+        <translation>Save Results</translation>
+    </message>
+    <message>
+        <source>Výsledky (*.mem);;Všechny soubory (*)</source>
+        <translation>Results (*.mem);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TablePrinting</name>
+    <message>
+        <source>Strana %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookSaving</name>
+    <message>
+        <source>Export do Excelu</source>
+        <translation>Export to Excel</translation>
+    </message>
+    <message>
+        <source>Sešit Excelu (*.xlsx);;Všechny soubory (*)</source>
+        <translation>Excel workbook (*.xlsx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit: %2</source>
+        <translation>Cannot save the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::AboutWindow</name>
+    <message>
+        <source>O programu</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Autor:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>Tým Vorlant</source>
+        <translation>The Vorlant team</translation>
+    </message>
+    <message>
+        <source>Verze:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Kontakt:</source>
+        <translation>Contact:</translation>
+    </message>
+    <message>
+        <source>README.md u zdrojů</source>
+        <translation>README.md with the sources</translation>
+    </message>
+    <message>
+        <source>Pro nekomerční účely zdarma</source>
+        <translation>Free for non-commercial use</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::ArchiveWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Uložené výsledky</source>
+        <translation>Saved Results</translation>
+    </message>
+    <message>
+        <source>Příjjmení, jméno</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Čas testu</source>
+        <translation>Test time</translation>
+    </message>
+    <message>
+        <source>Název souboru</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Zadej nový adresář</source>
+        <translation>Name of the new folder</translation>
+    </message>
+    <message>
+        <source>Soubor</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Otevřít</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Vývoj výsledků</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Export do CSV…</source>
+        <translation>Export to CSV…</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Vytvoření nové složky</source>
+        <translation>New Folder</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Složku nelze vytvořit</source>
+        <translation>Cannot create the folder</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Složka je vytvořena</source>
+        <translation>The folder has been created</translation>
+    </message>
+    <message>
+        <source>Tyto soubory nelze načíst, v exportu chybí:</source>
+        <translation>These files cannot be read and are missing from the export:</translation>
+    </message>
+    <message>
+        <source>Vývoj výsledků (chybí soubor libvorlant_late.so)</source>
+        <translation>Progress (libvorlant_late.so is missing)</translation>
+    </message>
+    <message>
+        <source>Přehled osob</source>
+        <translation>Overview of Persons</translation>
+    </message>
+    <message>
+        <source>Přehled osob (chybí soubor libvorlant_late.so)</source>
+        <translation>Overview of Persons (libvorlant_late.so is missing)</translation>
+    </message>
+    <message>
+        <source>Export do Excelu…</source>
+        <translation>Export to Excel…</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::ChartWindow</name>
+    <message>
+        <source>Graf</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Akce</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Tisk - vyber tisk na šířku</source>
+        <translation>Print Landscape…</translation>
+    </message>
+    <message>
+        <source>Tisk - vyber tisk na výšku</source>
+        <translation>Print Portrait…</translation>
+    </message>
+    <message>
+        <source>Export do CSV…</source>
+        <translation>Export to CSV…</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Export do Excelu…</source>
+        <translation>Export to Excel…</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::CountersPanel</name>
+    <message>
+        <source>Počet hádaných pozice</source>
+        <translation>Length of the sequence</translation>
+    </message>
+    <message>
+        <source>Pořadí zobrazené pozice</source>
+        <translation>Button of the sequence being shown</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::HelpWindow</name>
+    <message>
+        <source>Stručný popis</source>
+        <translation>Instructions</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::MainWindow</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Test paměti - pro nekomerční použití</source>
+        <translation>Memory Test - for non-commercial use</translation>
+    </message>
+    <message>
+        <source>Pokračuj</source>
+        <translation>Resume</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::NameDialog</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Zadej jméno</source>
+        <translation>Enter Your Name</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::OverviewWindow</name>
+    <message>
+        <source>Přehled osob</source>
+        <translation>Overview of Persons</translation>
+    </message>
+    <message>
+        <source>Přehled</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Soubor</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Export do Excelu…</source>
+        <translation>Export to Excel…</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Akce</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Tisk</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Tyto soubory nelze načíst, v přehledu chybí:</source>
+        <translation>These files cannot be read and are missing from the overview:</translation>
+    </message>
+    <message>
+        <source>Přehled osob – %1 – %2</source>
+        <translation>Overview of Persons – %1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::ProgressWindow</name>
+    <message>
+        <source>Vývoj výsledků</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Akce</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Tisk na výšku</source>
+        <translation>Print Portrait…</translation>
+    </message>
+    <message>
+        <source>Tisk na šířku</source>
+        <translation>Print Landscape…</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Vývoj výsledků – %1</source>
+        <translation>Progress – %1</translation>
+    </message>
+    <message>
+        <source>Tyto soubory nelze načíst, ve vývoji výsledků chybí:</source>
+        <translation>These files cannot be read and are missing from the progress:</translation>
+    </message>
+</context>
+</TS>
