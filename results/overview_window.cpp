@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 
@@ -20,6 +21,8 @@ namespace vorlant {
 namespace {
 
 constexpr QSize kOuterSize{980, 420};
+// Room for the window's own frame beside the table.
+constexpr int kWindowFrame = 16;
 
 } // namespace
 
@@ -80,7 +83,10 @@ void OverviewWindow::ShowOverview(const QString &folder, const QStringList &list
     folder_ = folder;
     model_->SetRows(std::move(read->rows));
     table_->resizeColumnsToContents();
-    ShowInFront(*this, kOuterSize, shownBefore_);
+    // Wide enough at first for every column, whatever the language of the headers.
+    const int columns = table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
+                        table_->verticalScrollBar()->sizeHint().width() + kWindowFrame;
+    ShowInFront(*this, {std::max(kOuterSize.width(), columns), kOuterSize.height()}, shownBefore_);
     if (!read->unreadable.isEmpty())
         messages_.Message(UnreadableFilesMessage(tr("Tyto soubory nelze načíst, v přehledu chybí:"),
                                                  read->unreadable)
