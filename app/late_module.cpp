@@ -1,10 +1,11 @@
-// The module "vorlant_late": the chart window, the progress window and the sound player with
-// Qt's chart, print and multimedia modules behind them, loaded by the program after its first
-// frame.
+// The module "vorlant_late": the chart window, the progress and overview windows and the sound
+// player with Qt's chart, print and multimedia modules behind them, loaded by the program after
+// its first frame.
 #include "app/late_module.h"
 
 #include "board/sound_player.h"
 #include "results/chart_window.h"
+#include "results/overview_window.h"
 #include "results/progress_window.h"
 
 #include <QtGlobal>
@@ -33,6 +34,12 @@ VorlantCreateProgressWindow(vorlant::MessageSink &messages, QWidget *parent)
     return new vorlant::ProgressWindow(messages, parent);
 }
 
+extern "C" Q_DECL_EXPORT vorlant::OverviewWindow *
+VorlantCreateOverviewWindow(vorlant::MessageSink &messages, QWidget *parent)
+{
+    return new vorlant::OverviewWindow(messages, parent);
+}
+
 // The entry points' types must match what the program expects.
 static_assert(std::is_same_v<decltype(&VorlantLateModuleVersion), vorlant::ModuleVersionFunction>);
 static_assert(
@@ -41,3 +48,5 @@ static_assert(
     std::is_same_v<decltype(&VorlantCreateSoundPlayer), vorlant::CreateSoundPlayerFunction>);
 static_assert(
     std::is_same_v<decltype(&VorlantCreateProgressWindow), vorlant::CreateProgressWindowFunction>);
+static_assert(
+    std::is_same_v<decltype(&VorlantCreateOverviewWindow), vorlant::CreateOverviewWindowFunction>);

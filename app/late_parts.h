@@ -12,13 +12,15 @@ namespace vorlant {
 
 class ChartWindow;
 class MessageSink;
+class OverviewWindow;
 class ProgressWindow;
 class SoundPlayer;
 
 // The parts that need Qt's chart, print and multimedia modules: the chart window, the
-// window of a person's progress and the sound player. Loading those modules costs a noticeable
-// share of the start-up, so the program keeps them out of its executable and loads them after its
-// first frame. A creator that fails throws; its text is shown like any start-up failure.
+// window of a person's progress, the overview of persons and the sound player. Loading those
+// modules costs a noticeable share of the start-up, so the program keeps them out of its executable
+// and loads them after its first frame. A creator that fails throws; its text is shown like any
+// start-up failure.
 struct LateParts
 {
     // Makes the code of the parts ready; returns what keeps it from being used (a message
@@ -29,6 +31,8 @@ struct LateParts
     std::function<SoundPlayer *(QObject *parent)> createSounds;
     std::function<std::unique_ptr<ProgressWindow>(MessageSink &messages, QWidget *parent)>
         createProgress;
+    std::function<std::unique_ptr<OverviewWindow>(MessageSink &messages, QWidget *parent)>
+        createOverview;
 };
 
 // The parts linked in directly: for a program that links the modules anyway (tests, benchmarks).

@@ -2,6 +2,7 @@
 
 #include "board/sound_player.h"
 #include "results/chart_window.h"
+#include "results/overview_window.h"
 #include "results/progress_window.h"
 
 namespace vorlant {
@@ -11,7 +12,8 @@ LateParts LinkedLateParts()
     return {{},
             [](MessageSink &messages) { return std::make_unique<ChartWindow>(messages); },
             [](QObject *parent) { return new SoundPlayer(parent); },
-            MakeProgressWindow};
+            MakeProgressWindow,
+            MakeOverviewWindow};
 }
 
 } // namespace vorlant

@@ -3,6 +3,7 @@
 #include "app/late_module.h"
 #include "board/sound_player.h"
 #include "results/chart_window.h"
+#include "results/overview_window.h"
 #include "results/progress_window.h"
 
 #include <QCoreApplication>
@@ -88,6 +89,11 @@ LateParts LoadedLateParts(const QString &folder)
                 const auto create = reinterpret_cast<CreateProgressWindowFunction>(
                     module->Resolve(kCreateProgressWindowSymbol));
                 return std::unique_ptr<ProgressWindow>(create(messages, parent));
+            },
+            [module](MessageSink &messages, QWidget *parent) {
+                const auto create = reinterpret_cast<CreateOverviewWindowFunction>(
+                    module->Resolve(kCreateOverviewWindowSymbol));
+                return std::unique_ptr<OverviewWindow>(create(messages, parent));
             }};
 }
 

@@ -165,7 +165,8 @@ void MainWindow::CompleteStartUp(ChartWindow *chart, const LateParts &late)
     // The picture list (pictures_) exists from here on; then the archive window, hidden,
     // which lists the archive folder read from the settings.
     StartUpStep([&] {
-        archive_ = std::make_unique<ArchiveWindow>(store_, chart, this, late.createProgress);
+        archive_ = std::make_unique<ArchiveWindow>(store_, chart, this, late.createProgress,
+                                                   late.createOverview);
         archive_->SetDirectory(QString::fromStdString(store_.ArchiveFolder()));
     });
     StartUpStep([&] { pictureFolder_.unpack(messages_); });

@@ -19,6 +19,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VORLANT_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries the program and its module link (Qt, libxlsxwriter, ...) become dependencies
+# through dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads these at run time, so the executable does not name them: the window system's
 # platform plugin, the Czech texts of Qt's own dialogs, and Arial's metric twin.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -113,9 +114,10 @@ std::vector<ArchiveEntry> ListResultsFiles(const QString &folder, const QString 
             continue;
         entries.push_back(SplitResultsFileName(name));
     }
-    std::stable_sort(
-        entries.begin(), entries.end(),
-        [](const ArchiveEntry &a, const ArchiveEntry &b) { return a.person < b.person; });
+    // The time "YYYY_MM_DD HH_MM.mem" sorts as its text: a person's tests come oldest first.
+    std::sort(entries.begin(), entries.end(), [](const ArchiveEntry &a, const ArchiveEntry &b) {
+        return std::tie(a.person, a.time, a.fileName) < std::tie(b.person, b.time, b.fileName);
+    });
     return entries;
 }
 

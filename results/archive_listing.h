@@ -38,9 +38,9 @@ private:
 };
 
 // The results files of folder (ordinary, not hidden, not empty) that the filter lets through,
-// sorted by person comparing character codes; files of one person keep the folder's order. An empty
-// folder text means the current folder, as the results store reads it. A folder that cannot
-// be read lists nothing.
+// sorted by person comparing character codes; the files of one person in time order, oldest
+// first. An empty folder text means the current folder, as the results store reads it. A folder
+// that cannot be read lists nothing.
 std::vector<ArchiveEntry> ListResultsFiles(const QString &folder, const QString &filter);
 
 } // namespace vorlant

@@ -4,6 +4,8 @@
 #include "results/archive_listing.h"
 #include "results/chart_window.h"
 #include "results/progress_window.h"
+#include "results/workbook_saving.h"
+#include "store/attempt_sheet.h"
 #include "store/csv_export.h"
 #include "store/file_io.h"
 #include "store/results_name.h"
@@ -68,12 +70,14 @@ QString FirstWord(const QString &text)
 } // namespace
 
 ArchiveWindow::ArchiveWindow(ResultsStore &store, ChartWindow *chart, QWidget *parent,
-                             ProgressWindowMaker makeProgress)
+                             ProgressWindowMaker makeProgress, OverviewWindowMaker makeOverview)
     : QMainWindow(parent), store_(store), chart_(chart), makeProgress_(std::move(makeProgress)),
+      makeOverview_(std::move(makeOverview)),
       noticeBox_([this](NoticeKind kind, const QString &caption, const QString &text) {
           ShowMessageDialog(this, kind, caption, text);
       }),
-      client_(new QWidget(this)), CB1(new QComboBox(client_)), DE(new DirectoryEdit(client_)),
+      workbookFileChooser_(ChooseWorkbookFile), client_(new QWidget(this)),
+      CB1(new QComboBox(client_)), DE(new DirectoryEdit(client_)),
       SG1(new QTableWidget(1, 3, client_)), GB1(new QGroupBox(client_)), _adr(new QLineEdit(GB1)),
       OK(MakeButton(GB1, "OK", tr("OK"), {32, 64, 75, 25})),
       Cancel(MakeButton(GB1, "Cancel", tr("Cancel"), {152, 64, 75, 25})),
@@ -163,9 +167,19 @@ void ArchiveWindow::BuildMenus()
         progress->setEnabled(false);
         progress->setText(tr("Vývoj výsledků (chybí soubor libvorlant_late.so)"));
     }
+    QAction *overview = file->addAction(tr("Přehled osob"));
+    overview->setObjectName(QStringLiteral("overviewOfPersons"));
+    connect(overview, &QAction::triggered, this, &ArchiveWindow::OverviewClick);
+    if (!HasOverview()) {
+        overview->setEnabled(false);
+        overview->setText(tr("Přehled osob (chybí soubor libvorlant_late.so)"));
+    }
     QAction *exportCsv = file->addAction(tr("Export do CSV…"));
     exportCsv->setObjectName(QStringLiteral("exportCsv"));
     connect(exportCsv, &QAction::triggered, this, &ArchiveWindow::ExportCsvClick);
+    QAction *exportXlsx = file->addAction(tr("Export do Excelu…"));
+    exportXlsx->setObjectName(QStringLiteral("exportXlsx"));
+    connect(exportXlsx, &QAction::triggered, this, &ArchiveWindow::ExportXlsxClick);
     QAction *close = file->addAction(tr("Konec"));
     close->setObjectName(QStringLiteral("Konec1"));
     connect(close, &QAction::triggered, this, &ArchiveWindow::Konec1Click);
@@ -175,6 +189,7 @@ void ArchiveWindow::BuildMenus()
     newFolder->setObjectName(QStringLiteral("Novsloka1"));
     connect(newFolder, &QAction::triggered, this, &ArchiveWindow::Novsloka1Click);
     PopupMenu1->addAction(progress);
+    PopupMenu1->addAction(overview);
 }
 
 void ArchiveWindow::ConnectControls()
@@ -246,11 +261,28 @@ void ArchiveWindow::SetSaveFileChooser(SaveFileChooser choose)
     saveFileChooser_ = std::move(choose);
 }
 
+void ArchiveWindow::SetWorkbookFileChooser(SaveFileChooser choose)
+{
+    workbookFileChooser_ = std::move(choose);
+}
+
 ProgressWindow &ArchiveWindow::Progress()
 {
     if (!progress_)
         progress_ = makeProgress_(store_.Messages(), this);
     return *progress_;
+}
+
+OverviewWindow &ArchiveWindow::Overview()
+{
+    if (!overview_) {
+        overview_ = makeOverview_(store_.Messages(), this);
+        overview_->SetProgressOpener([this](const QString &folder, const QString &person) {
+            if (HasProgress())
+                Progress().ShowProgress(folder, person);
+        });
+    }
+    return *overview_;
 }
 
 void ArchiveWindow::resizeEvent(QResizeEvent *event)
@@ -394,17 +426,49 @@ void ArchiveWindow::ProgressClick()
 // "Export do CSV…": the attempts of every file the list shows, in the list's order.
 void ArchiveWindow::ExportCsvClick()
 {
+    const CsvOfFiles csv = ComposeCsv(DE->text().toStdString(), ListedFiles());
+    if (!SaveCsv(this, saveFileChooser_, store_.Messages(), csv.csv) || csv.unreadable.empty())
+        return;
+    QStringList unreadable;
+    for (const std::string &name : csv.unreadable)
+        unreadable << QString::fromStdString(name);
+    store_.Messages().Message(
+        UnreadableFilesMessage(tr("Tyto soubory nelze načíst, v exportu chybí:"), unreadable)
+            .toStdString());
+}
+
+std::vector<std::string> ArchiveWindow::ListedFiles() const
+{
     std::vector<std::string> files;
     for (int row = 0; row < SG1->rowCount(); ++row) {
         const QString name = CellText(row, 2);
         if (!name.isEmpty())
             files.push_back(name.toStdString());
     }
-    const CsvOfFiles csv = ComposeCsv(DE->text().toStdString(), files);
-    if (!SaveCsv(this, saveFileChooser_, store_.Messages(), csv.csv) || csv.unreadable.empty())
+    return files;
+}
+
+// "Přehled osob": the persons of the listed files, each with all of their tests in the folder.
+void ArchiveWindow::OverviewClick()
+{
+    if (!HasOverview())
+        return;
+    QStringList listed;
+    for (const std::string &name : ListedFiles())
+        listed << QString::fromStdString(name);
+    Overview().ShowOverview(DE->text(), listed);
+}
+
+// "Export do Excelu…": the attempts of every file the list shows, in the list's order.
+void ArchiveWindow::ExportXlsxClick()
+{
+    const AttemptsOfFiles attempts = ComposeAttemptsSheet(DE->text().toStdString(), ListedFiles());
+    if (!SaveWorkbookAs(this, workbookFileChooser_, store_.Messages(),
+                        SuggestedWorkbookPath(QStringLiteral("vysledky.xlsx")), attempts.sheet) ||
+        attempts.unreadable.empty())
         return;
     QStringList unreadable;
-    for (const std::string &name : csv.unreadable)
+    for (const std::string &name : attempts.unreadable)
         unreadable << QString::fromStdString(name);
     store_.Messages().Message(
         UnreadableFilesMessage(tr("Tyto soubory nelze načíst, v exportu chybí:"), unreadable)

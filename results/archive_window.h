@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/csv_saving.h"
+#include "results/overview_window.h"
 #include "results/progress_window.h"
 
 #include <QMainWindow>
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QComboBox;
@@ -47,12 +49,17 @@ public:
     using ProgressWindowMaker =
         std::function<std::unique_ptr<ProgressWindow>(MessageSink &messages, QWidget *parent)>;
 
+    // Makes the window "Přehled osob", a child of parent.
+    using OverviewWindowMaker =
+        std::function<std::unique_ptr<OverviewWindow>(MessageSink &messages, QWidget *parent)>;
+
     // Loads through the store and shows loaded files in the chart window; both outlive this.
-    // The program, which loads the chart's and the progress window's code after its first
-    // frame, passes them from there: without that code there is no chart (a double-click only
-    // loads) and no maker (the menu item says why it is off).
+    // The program, which loads the code of the chart and of the progress and overview windows
+    // after its first frame, passes them from there: without that code there is no chart (a
+    // double-click only loads) and no makers (the menu items say why they are off).
     ArchiveWindow(ResultsStore &store, ChartWindow *chart, QWidget *parent = nullptr,
-                  ProgressWindowMaker makeProgress = MakeProgressWindow);
+                  ProgressWindowMaker makeProgress = MakeProgressWindow,
+                  OverviewWindowMaker makeOverview = MakeOverviewWindow);
     ~ArchiveWindow() override;
 
     // Puts folder into the directory field and makes it the initial browsing folder; a
@@ -74,11 +81,18 @@ public:
     void SetNoticeBox(NoticeBox box);
     // Replaces the save dialog of "Export do CSV…", which runs by default.
     void SetSaveFileChooser(SaveFileChooser choose);
+    // Replaces the save dialog of "Export do Excelu…", which runs by default.
+    void SetWorkbookFileChooser(SaveFileChooser choose);
 
     // Whether the progress window's code is there (the program's module was loaded).
     bool HasProgress() const { return static_cast<bool>(makeProgress_); }
     // The window of a person's progress, made the first time it is needed; only HasProgress.
     ProgressWindow &Progress();
+    // Whether the overview window's code is there (the program's module was loaded).
+    bool HasOverview() const { return static_cast<bool>(makeOverview_); }
+    // The window "Přehled osob", made the first time it is needed; only HasOverview. Its
+    // double-click opens the progress window above.
+    OverviewWindow &Overview();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -103,13 +117,20 @@ private:
     void _adrKeyPress();
     void ProgressClick();
     void ExportCsvClick();
+    void OverviewClick();
+    void ExportXlsxClick();
+    // The files the list shows, in its order.
+    std::vector<std::string> ListedFiles() const;
 
     ResultsStore &store_;
     ChartWindow *chart_; // none without the program's module
     ProgressWindowMaker makeProgress_;
+    OverviewWindowMaker makeOverview_;
     NoticeBox noticeBox_;
     SaveFileChooser saveFileChooser_ = ChooseCsvFile;
+    SaveFileChooser workbookFileChooser_;
     std::unique_ptr<ProgressWindow> progress_;
+    std::unique_ptr<OverviewWindow> overview_;
     QString viewedFileName_;   // the file whose records the store's ViewedLog holds
     bool shownBefore_ = false; // later shows leave the window where the user put it
 

@@ -3,6 +3,8 @@
 #include "engine/message_sink.h"
 #include "results/chart_attempts.h"
 #include "results/chart_printing.h"
+#include "results/workbook_saving.h"
+#include "store/attempt_sheet.h"
 #include "store/csv_export.h"
 
 #include "ui/window_placement.h"
@@ -21,7 +23,7 @@ constexpr QSize kOuterSize{713, 399};
 
 ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
     : QMainWindow(parent), messages_(messages), chart_(new AttemptsChart),
-      Ch1_(new QChartView(chart_, this)), printer_(*this)
+      Ch1_(new QChartView(chart_, this)), workbookFileChooser_(ChooseWorkbookFile), printer_(*this)
 {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(tr("Graf"));
@@ -42,6 +44,9 @@ ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
     QAction *exportCsv = actions->addAction(tr("Export do CSV…"));
     exportCsv->setObjectName(QStringLiteral("exportCsv"));
     connect(exportCsv, &QAction::triggered, this, &ChartWindow::ExportCsvClick);
+    QAction *exportXlsx = actions->addAction(tr("Export do Excelu…"));
+    exportXlsx->setObjectName(QStringLiteral("exportXlsx"));
+    connect(exportXlsx, &QAction::triggered, this, &ChartWindow::ExportXlsxClick);
     QAction *close = actions->addAction(tr("Konec"));
     close->setObjectName(QStringLiteral("Konec1"));
     connect(close, &QAction::triggered, this, &ChartWindow::Konec1Click);
@@ -82,6 +87,19 @@ void ChartWindow::ExportCsvClick()
     std::string csv(kCsvHeader);
     AppendCsvLines(csv, shownTest_, shownLog_);
     SaveCsv(this, saveFileChooser_, messages_, csv);
+}
+
+void ChartWindow::SetWorkbookFileChooser(SaveFileChooser choose)
+{
+    workbookFileChooser_ = std::move(choose);
+}
+
+void ChartWindow::ExportXlsxClick()
+{
+    SheetTable sheet = EmptyAttemptsSheet();
+    AppendAttemptRows(sheet, shownTest_, shownLog_);
+    SaveWorkbookAs(this, workbookFileChooser_, messages_,
+                   SuggestedWorkbookPath(QStringLiteral("vysledky.xlsx")), sheet);
 }
 
 void ChartWindow::Konec1Click()

@@ -43,6 +43,9 @@ public:
     // Replaces the save dialog of "Export do CSV…", which runs by default.
     void SetSaveFileChooser(SaveFileChooser choose);
 
+    // Replaces the save dialog of "Export do Excelu…", which runs by default.
+    void SetWorkbookFileChooser(SaveFileChooser choose);
+
     // Replaces the printer setup dialog, which runs by default.
     void SetPrinterSetup(PrinterSetup setup);
 
@@ -54,6 +57,8 @@ public:
     void isk1Click();
     // "Export do CSV…": saves the attempts of the shown log as CSV.
     void ExportCsvClick();
+    // "Export do Excelu…": saves the attempts of the shown log as a workbook.
+    void ExportXlsxClick();
     // "Konec": hides the window.
     void Konec1Click();
 
@@ -66,6 +71,7 @@ private:
     LogRecords shownLog_{};
     TestLabel shownTest_;
     SaveFileChooser saveFileChooser_ = ChooseCsvFile;
+    SaveFileChooser workbookFileChooser_;
     PagePrinter printer_;
     bool shownBefore_ = false; // later shows leave the window where the user put it
 };

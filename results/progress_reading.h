@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/progress_chart.h"
+#include "store/local_time.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,9 @@ struct PersonTests
     std::vector<ProgressPoint> tests;
     QStringList unreadable;
 };
+
+// The local date and time of a test as its file name gives it.
+QDateTime TestDateTime(const LocalTime &time);
 
 // Reads every results file in folder whose person is person (a copy number " (N)" on either
 // side left out). Tests without attempts carry no values and are left out. When reading runs

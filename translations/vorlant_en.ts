@@ -214,6 +214,45 @@ The results were saved to %2.</translation>
     </message>
 </context>
 <context>
+    <name>OverviewModel</name>
+    <message>
+        <source>Příjmení, jméno</source>
+        <translation>Surname, first name</translation>
+    </message>
+    <message>
+        <source>Testů</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Nejlepší řada</source>
+        <translation>Best sequence</translation>
+    </message>
+    <message>
+        <source>Poslední řada</source>
+        <translation>Latest sequence</translation>
+    </message>
+    <message>
+        <source>Průměrná délka</source>
+        <translation>Average length</translation>
+    </message>
+    <message>
+        <source>Úspěšnost %</source>
+        <translation>Success %</translation>
+    </message>
+    <message>
+        <source>První test</source>
+        <translation>First test</translation>
+    </message>
+    <message>
+        <source>Poslední test</source>
+        <translation>Latest test</translation>
+    </message>
+    <message>
+        <source>Změna</source>
+        <translation>Change</translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>Nejdelší zopakovaná řada</source>
@@ -285,6 +324,28 @@ The results were saved to %2.</translation>
     <message>
         <source>Výsledky (*.mem);;Všechny soubory (*)</source>
         <translation>Results (*.mem);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TablePrinting</name>
+    <message>
+        <source>Strana %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookSaving</name>
+    <message>
+        <source>Export do Excelu</source>
+        <translation>Export to Excel</translation>
+    </message>
+    <message>
+        <source>Sešit Excelu (*.xlsx);;Všechny soubory (*)</source>
+        <translation>Excel workbook (*.xlsx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit: %2</source>
+        <translation>Cannot save the file %1: %2</translation>
     </message>
 </context>
 <context>
@@ -400,6 +461,18 @@ The results were saved to %2.</translation>
         <source>Vývoj výsledků (chybí soubor libvorlant_late.so)</source>
         <translation>Progress (libvorlant_late.so is missing)</translation>
     </message>
+    <message>
+        <source>Přehled osob</source>
+        <translation>Overview of Persons</translation>
+    </message>
+    <message>
+        <source>Přehled osob (chybí soubor libvorlant_late.so)</source>
+        <translation>Overview of Persons (libvorlant_late.so is missing)</translation>
+    </message>
+    <message>
+        <source>Export do Excelu…</source>
+        <translation>Export to Excel…</translation>
+    </message>
 </context>
 <context>
     <name>vorlant::ChartWindow</name>
@@ -426,6 +499,10 @@ The results were saved to %2.</translation>
     <message>
         <source>Konec</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Export do Excelu…</source>
+        <translation>Export to Excel…</translation>
     </message>
 </context>
 <context>
@@ -478,6 +555,45 @@ The results were saved to %2.</translation>
     <message>
         <source>Zadej jméno</source>
         <translation>Enter Your Name</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::OverviewWindow</name>
+    <message>
+        <source>Přehled osob</source>
+        <translation>Overview of Persons</translation>
+    </message>
+    <message>
+        <source>Přehled</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Soubor</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Export do Excelu…</source>
+        <translation>Export to Excel…</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Akce</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Tisk</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Tyto soubory nelze načíst, v přehledu chybí:</source>
+        <translation>These files cannot be read and are missing from the overview:</translation>
+    </message>
+    <message>
+        <source>Přehled osob – %1 – %2</source>
+        <translation>Overview of Persons – %1 – %2</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -49,10 +50,9 @@ void AddShownTexts(const QWidget &widget, QStringList &texts)
         texts << edit->placeholderText();
     if (auto *view = qobject_cast<const QTextEdit *>(&widget))
         texts << view->toPlainText().split(u'\n');
-    if (auto *table = qobject_cast<const QTableWidget *>(&widget))
-        for (int column = 0; column < table->columnCount(); ++column)
-            if (const QTableWidgetItem *header = table->horizontalHeaderItem(column))
-                texts << header->text();
+    if (auto *table = qobject_cast<const QTableView *>(&widget))
+        for (int column = 0; column < table->model()->columnCount(); ++column)
+            texts << table->model()->headerData(column, Qt::Horizontal).toString();
     if (auto *view = qobject_cast<const QChartView *>(&widget)) {
         QChart &chart = *view->chart();
         texts << chart.title();
@@ -66,7 +66,8 @@ void AddShownTexts(const QWidget &widget, QStringList &texts)
 }
 
 // Every text of every window and dialog of the program, with a test saved by kPerson ended
-// into the chart, the archive listing it, that person's progress and the help shown.
+// into the chart, the archive listing it, that person's progress, the overview of persons and
+// the help shown.
 QStringList EveryShownText()
 {
     ProgramRig rig;
@@ -83,6 +84,7 @@ QStringList EveryShownText()
         auto *list = Find<QTableWidget>(*archive, "SG1");
         list->setCurrentCell(0, 0);
         Find<QAction>(*archive, "progressOfPerson")->trigger();
+        Find<QAction>(*archive, "overviewOfPersons")->trigger();
     }
     rig.action("Popis2")->trigger();
 
@@ -130,6 +132,8 @@ TEST(LanguageWalk, UnderEnglishNoWindowShowsCzech)
     EXPECT_TRUE(texts.contains(QStringLiteral("Memory Test - for non-commercial use")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Saved Results")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Progress – ")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Overview of Persons")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Best sequence")));
 }
 
 TEST(LanguageWalk, UnderCzechNoWindowShowsTheEnglishTranslation)

@@ -1,13 +1,15 @@
 // Draws the README's pictures from the program's own windows: the main window with the picture
 // faces during a test, the chart of that test, the archive listing it beside earlier tests, and
-// the progress of a person over those tests. Run on a real
+// the progress of a person over those tests and the overview of all persons. Run on a real
 // window system (`make screenshots` starts a virtual one), in the desktop's language as the
 // program picks it (LANG=en_US.UTF-8 draws the English windows):
-//   vorlant_screenshots <folder>   writes main-window.png, chart.png, archive.png and progress.png
+//   vorlant_screenshots <folder>   writes main-window.png, chart.png, archive.png, progress.png
+//                                  and overview.png
 #include "app/application.h"
 #include "engine/sequence.h"
 #include "results/archive_window.h"
 #include "results/chart_window.h"
+#include "results/overview_window.h"
 #include "results/progress_window.h"
 #include "store/local_time.h"
 #include "store/results_file.h"
@@ -147,5 +149,12 @@ int main(int argc, char **argv)
     archive->findChild<QAction *>(QStringLiteral("progressOfPerson"))->trigger();
     auto *progress = TopLevel<vorlant::ProgressWindow>();
     saved = progress && Save(*progress, out.filePath(QStringLiteral("progress.png"))) && saved;
+    if (progress)
+        progress->hide();
+
+    // Every person of the folder at a glance.
+    archive->findChild<QAction *>(QStringLiteral("overviewOfPersons"))->trigger();
+    auto *overview = TopLevel<vorlant::OverviewWindow>();
+    saved = overview && Save(*overview, out.filePath(QStringLiteral("overview.png"))) && saved;
     return saved ? 0 : 1;
 }

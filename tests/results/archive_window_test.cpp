@@ -109,13 +109,9 @@ TEST_F(ArchiveWindowTest, ThreeFilesAreSortedByPersonWithTheirTimesAndOfferEachS
     window.SetDirectory(data);
 
     EXPECT_EQ(Column(0), (QStringList{"Adam Petr", "Novák Jan", "Novák Jan"}));
-    const QStringList files = Column(2);
-    ASSERT_EQ(files.size(), 3);
-    EXPECT_EQ(files[0], kAdamPetr);
+    // The two files of Novák Jan in time order, oldest first.
+    EXPECT_EQ(Column(2), (QStringList{kAdamPetr, kNovakJan5, kNovakJan6}));
     EXPECT_EQ(Column(1)[0], "2024_03_04 10_00.mem");
-    // The two files of Novák Jan come in the folder's order, whichever that is.
-    EXPECT_EQ(QSet<QString>(files.begin() + 1, files.end()),
-              (QSet<QString>{kNovakJan5, kNovakJan6}));
     EXPECT_EQ(Choices(), (QStringList{"*", "Adam", "Novák"}));
     EXPECT_EQ(CB1().currentIndex(), 0);
     EXPECT_EQ(CB1().currentText(), "*");

@@ -84,9 +84,10 @@ protected:
 TEST_F(ProgressWindowTest, TheMenusOfferProgressAndExportBetweenOpenAndClose)
 {
     EXPECT_EQ(Texts(*window.findChild<QMenu *>("Soubor1")),
-              (QStringList{"Otevřít", "Vývoj výsledků", "Export do CSV…", "Konec"}));
+              (QStringList{"Otevřít", "Vývoj výsledků", "Přehled osob", "Export do CSV…",
+                           "Export do Excelu…", "Konec"}));
     EXPECT_EQ(Texts(*window.findChild<QMenu *>("PopupMenu1")),
-              (QStringList{"Vytvoření nové složky", "Vývoj výsledků"}));
+              (QStringList{"Vytvoření nové složky", "Vývoj výsledků", "Přehled osob"}));
 }
 
 TEST_F(ProgressWindowTest, WithoutARowOfAPersonThereIsOnlyAMessage)

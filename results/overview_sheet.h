@@ -1,0 +1,16 @@
+#pragma once
+
+#include "store/sheet_table.h"
+
+class QAbstractItemModel;
+
+namespace vorlant {
+
+class OverviewModel;
+
+// The sheet "Přehled": the overview's rows in the order shown by view, a proxy over model (or
+// model itself), with the table's headers. Counts, lengths and the change are numbers, the
+// dates date cells; a person without attempts has only a name and a count.
+SheetTable OverviewSheet(const OverviewModel &model, const QAbstractItemModel &view);
+
+} // namespace vorlant

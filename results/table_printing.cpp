@@ -1,0 +1,155 @@
+#include "results/table_printing.h"
+
+#include "results/chart_printing.h"
+
+#include <QAbstractItemModel>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <numeric>
+#include <stdexcept>
+#include <vector>
+
+namespace vorlant {
+namespace {
+
+constexpr qreal kFontPoints = 9;
+// Space inside a cell either side of its text, in widths of "n".
+constexpr qreal kCellPaddingCharacters = 0.6;
+// A smaller font is measured a little short of the page, as glyphs do not scale exactly.
+constexpr qreal kShrinkMargin = 0.95;
+
+QString Cell(const QAbstractItemModel &table, int row, int column)
+{
+    return table.data(table.index(row, column)).toString();
+}
+
+Qt::Alignment AlignmentOf(const QAbstractItemModel &table, int column)
+{
+    if (table.rowCount() == 0)
+        return Qt::AlignLeft;
+    const QVariant alignment = table.data(table.index(0, column), Qt::TextAlignmentRole);
+    return alignment.isValid() ? Qt::Alignment(alignment.toInt()) & Qt::AlignHorizontal_Mask
+                               : Qt::AlignLeft;
+}
+
+// Lays the rows out on pages as wide as area and draws them.
+class TablePages
+{
+public:
+    TablePages(QPrinter &printer, QPainter &painter, const QRectF &area, const QString &heading,
+               const QAbstractItemModel &table)
+        : printer_(printer), painter_(painter), area_(area), heading_(heading), table_(table)
+    {}
+
+    void Draw()
+    {
+        QFont font = painter_.font();
+        font.setPointSizeF(kFontPoints);
+        painter_.setFont(font);
+        plain_ = font;
+        bold_ = font;
+        bold_.setBold(true);
+        FitColumnsToPage();
+        const int rows = table_.rowCount();
+        int row = 0;
+        int page = 1;
+        do {
+            if (page > 1 && !printer_.newPage())
+                throw std::runtime_error("další stranu nelze začít");
+            qreal y = DrawPageTop(page);
+            for (; row < rows && y + rowHeight_ <= area_.bottom(); ++row, y += rowHeight_)
+                DrawRow(
+                    y, [&](int column) { return Cell(table_, row, column); }, false);
+            ++page;
+        } while (row < rows);
+    }
+
+private:
+    void MeasureColumns()
+    {
+        const int columns = table_.columnCount();
+        const QFontMetricsF plain(plain_, painter_.device());
+        const QFontMetricsF bold(bold_, painter_.device());
+        padding_ = plain.horizontalAdvance(u'n') * kCellPaddingCharacters;
+        rowHeight_ = plain.height() * 1.5;
+        widths_.assign(static_cast<std::size_t>(columns), 0);
+        for (int column = 0; column < columns; ++column) {
+            qreal &width = widths_[static_cast<std::size_t>(column)];
+            width = bold.horizontalAdvance(table_.headerData(column, Qt::Horizontal).toString());
+            for (int row = 0; row < table_.rowCount(); ++row)
+                width = std::max(width, plain.horizontalAdvance(Cell(table_, row, column)));
+            width += 2 * padding_;
+        }
+    }
+
+    // A table wider than the page is printed in a smaller font, so that every text still fits.
+    void FitColumnsToPage()
+    {
+        MeasureColumns();
+        const qreal total = std::accumulate(widths_.begin(), widths_.end(), qreal(0));
+        if (total <= area_.width())
+            return;
+        const qreal points = plain_.pointSizeF() * area_.width() / total * kShrinkMargin;
+        plain_.setPointSizeF(points);
+        bold_.setPointSizeF(points);
+        MeasureColumns();
+    }
+
+    // The heading, the page number and the column headers; returns where the rows begin.
+    qreal DrawPageTop(int page)
+    {
+        painter_.setFont(bold_);
+        const QRectF line(area_.left(), area_.top(), area_.width(), rowHeight_);
+        painter_.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, heading_);
+        painter_.setFont(plain_);
+        painter_.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
+                          QCoreApplication::translate("TablePrinting", "Strana %1").arg(page));
+        const qreal top = area_.top() + 1.5 * rowHeight_;
+        DrawRow(
+            top, [&](int column) { return table_.headerData(column, Qt::Horizontal).toString(); },
+            true);
+        return top + rowHeight_;
+    }
+
+    template <typename TextOf> void DrawRow(qreal y, TextOf textOf, bool header)
+    {
+        painter_.setFont(header ? bold_ : plain_);
+        qreal x = area_.left();
+        for (int column = 0; column < static_cast<int>(widths_.size()); ++column) {
+            const qreal width = widths_[static_cast<std::size_t>(column)];
+            const QRectF cell(x, y, width, rowHeight_);
+            painter_.drawRect(cell);
+            const Qt::Alignment alignment = header ? Qt::AlignLeft : AlignmentOf(table_, column);
+            painter_.drawText(cell.adjusted(padding_, 0, -padding_, 0),
+                              alignment | Qt::AlignVCenter, textOf(column));
+            x += width;
+        }
+    }
+
+    QPrinter &printer_;
+    QPainter &painter_;
+    QRectF area_;
+    QString heading_;
+    const QAbstractItemModel &table_;
+    QFont plain_;
+    QFont bold_;
+    std::vector<qreal> widths_;
+    qreal padding_ = 0;
+    qreal rowHeight_ = 0;
+};
+
+} // namespace
+
+QString PrintTable(QPrinter &printer, const QString &heading, const QAbstractItemModel &table)
+{
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    return PrintPage(printer, QRect(QPoint(0, 0), page.size()), heading,
+                     [&](QPainter &painter, const QRectF &area) {
+                         TablePages(printer, painter, area, heading, table).Draw();
+                     });
+}
+
+} // namespace vorlant

@@ -1,0 +1,210 @@
+#include "archive_rig.h"
+#include "menu_clicks.h"
+#include "workbook_reader.h"
+
+#include <QDir>
+#include <QLineEdit>
+
+#include <cmath>
+#include <system_error>
+
+namespace vorlant {
+namespace {
+
+using test::MakeLog;
+using test::SpreadsheetSerial;
+
+const LogRecords kLogA = MakeLog({{4, true, 1500}, {4, false, 320}, {5, true, 98765}});
+const LogRecords kLogB = MakeLog({{2, false, 0}, {3, true, 1}});
+LogRecords FullLog()
+{
+    LogRecords log{};
+    for (int i = 0; i < kLogRecords; ++i)
+        log[i] = {2 + i % 9, i % 4 != 0, 1000LL * i};
+    return log;
+}
+
+// A results file as the sheet must show it.
+struct ExpectedFile
+{
+    QString name;
+    LogRecords log;
+    QString person;    // without a copy number
+    double time = NAN; // the serial of the test's time; NaN when the name has none
+};
+
+const ExpectedFile kNovak{"Novák Jan 2024_03_05 09_07.mem", kLogA, "Novák Jan",
+                          SpreadsheetSerial(2024, 3, 5, 9, 7)};
+const ExpectedFile kNovakCopy{"Novák Jan (2) 2024_03_05 09_07.mem", kLogB, "Novák Jan",
+                              SpreadsheetSerial(2024, 3, 5, 9, 7)};
+// A text that a spreadsheet would take for a formula if it were typed in.
+const ExpectedFile kFormula{"=SUM(A1)+1 Eva 2023_12_31 23_59.mem", kLogA, "=SUM(A1)+1 Eva",
+                            SpreadsheetSerial(2023, 12, 31, 23, 59)};
+const ExpectedFile kChlupaty{"Chlupatý Řehoř 2024_02_29 12_30.mem", FullLog(), "Chlupatý Řehoř",
+                             SpreadsheetSerial(2024, 2, 29, 12, 30)};
+const ExpectedFile kNoTime{"x.mem", kLogB, "", NAN};
+const QString kShort = "Dvořák Jiří 2024_01_02 10_00.mem";
+const QString kEmpty = "Dvořák Jiří 2024_01_03 10_00.mem";
+
+const QStringList kAttemptHeaders{"osoba", "cas_testu", "soubor", "pokus",
+                                  "delka", "uspech",    "cas_ms"};
+
+// Compares every cell of the sheet "Pokusy" with the files' attempts, in the files' order,
+// and checks the sheet's header, filter and column widths.
+void ExpectAttemptsSheet(const QString &path, const std::vector<ExpectedFile> &files)
+{
+    const test::Workbook book = test::ReadWorkbook(path);
+    ASSERT_EQ(book.error, "");
+    EXPECT_EQ(book.sheetNames, QStringList{"Pokusy"});
+    for (int column = 0; column < kAttemptHeaders.size(); ++column) {
+        EXPECT_EQ(book.Text(0, column), kAttemptHeaders[column]);
+        EXPECT_TRUE(book.Bold(0, column)) << column;
+    }
+    EXPECT_EQ(book.frozenTopLeft, "A2");
+    int row = 1;
+    std::map<int, int> longest; // characters by column
+    for (const ExpectedFile &file : files) {
+        for (int i = 0; i < RecordCount(file.log); ++i, ++row) {
+            SCOPED_TRACE(file.name.toStdString() + " attempt " + std::to_string(i));
+            EXPECT_EQ(book.Text(row, 0), file.person);
+            if (std::isnan(file.time)) {
+                EXPECT_EQ(book.Cell(row, 1), nullptr);
+            } else {
+                EXPECT_NEAR(book.Number(row, 1), file.time, 1e-9);
+                EXPECT_EQ(book.Format(row, 1), "d. m. yyyy h:mm");
+            }
+            EXPECT_EQ(book.Text(row, 2), file.name);
+            EXPECT_EQ(book.Number(row, 3), i);
+            EXPECT_EQ(book.Number(row, 4), file.log[i].length);
+            EXPECT_EQ(book.Number(row, 5), file.log[i].success ? 1 : 0);
+            EXPECT_EQ(book.Number(row, 6), double(file.log[i].elapsedMs));
+            longest[0] = std::max<int>(longest[0], file.person.size());
+            longest[2] = std::max<int>(longest[2], file.name.size());
+        }
+    }
+    EXPECT_EQ(book.RowCount(), row) << "no row beyond the attempts";
+    EXPECT_EQ(book.autoFilter, QStringLiteral("A1:G%1").arg(row));
+    for (const auto &[at, cell] : book.cells)
+        EXPECT_FALSE(cell.formula) << "a formula in row " << at.first;
+    for (const auto &[column, characters] : longest)
+        EXPECT_GE(book.columnWidths.at(column), characters) << "column " << column;
+}
+
+class WorkbookExportTest : public test::ArchiveRig
+{
+protected:
+    void SetUp() override
+    {
+        const auto chooser = [this](QWidget *, const QString &suggested) {
+            suggestions << suggested;
+            return target;
+        };
+        window.SetWorkbookFileChooser(chooser);
+        chart.SetWorkbookFileChooser(chooser);
+    }
+    void Write(const ExpectedFile &file) { WriteResults(file.name, file.log); }
+    // Entries of a folder, hidden ones too: a temporary file left behind shows here.
+    QStringList Entries(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QString target = Path("export/vysledky.xlsx");
+    QStringList suggestions;
+};
+
+TEST_F(WorkbookExportTest, TheArchiveExportsAnAttemptARowOfEveryListedFileAsTypedCells)
+{
+    ASSERT_TRUE(QDir(root.path()).mkdir("export"));
+    for (const ExpectedFile &file : {kNovak, kNovakCopy, kFormula, kChlupaty, kNoTime})
+        Write(file);
+    WriteBytes(kShort, std::string(100, '\1'));
+    WriteBytes(kEmpty, ""); // another computer is still saving it
+    ShowArchive();
+    ASSERT_EQ(Column(2).size(), 6); // the empty file is not listed
+
+    ClickFileMenu("Export do Excelu…");
+
+    EXPECT_EQ(suggestions, QStringList{QDir::homePath() + "/vysledky.xlsx"});
+    // In the list's order: by person, a person's tests oldest first.
+    std::vector<ExpectedFile> expected;
+    for (const QString &name : Column(2)) {
+        for (const ExpectedFile &file : {kNovak, kNovakCopy, kFormula, kChlupaty, kNoTime})
+            if (file.name == name)
+                expected.push_back(file);
+    }
+    ExpectAttemptsSheet(target, expected);
+    // The unreadable file is named; the empty one is passed over in silence.
+    EXPECT_EQ(sink.messages,
+              std::vector<std::string>{"Tyto soubory nelze načíst, v exportu chybí:\n" +
+                                       kShort.toStdString()});
+    EXPECT_EQ(Entries(Path("export")), QStringList{"vysledky.xlsx"});
+
+    // The name filter narrows the export as it narrows the list; an existing file is replaced.
+    sink.messages.clear();
+    QLineEdit &filter = *CB1().lineEdit();
+    filter.clear();
+    QTest::keyClicks(&filter, "N"); // becomes "Novák", the one first word
+    ClickFileMenu("Export do Excelu…");
+    ExpectAttemptsSheet(target, {kNovak, kNovakCopy});
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(WorkbookExportTest, TheChartExportsTheAttemptsOfItsTestFromItsActionMenu)
+{
+    Write(kChlupaty);
+    Write(kNovakCopy);
+    ShowArchive();
+    DoubleClickCell(RowOf(kNovakCopy.name), 0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+
+    target = Path("chart.xlsx");
+    test::ClickMenuItem(chart, "Akce", "Export do Excelu…");
+    ExpectAttemptsSheet(target, {kNovakCopy});
+
+    // The current test's log comes without a file: its person and time stay empty.
+    chart.ShowResultsChart(FullLog());
+    test::ClickMenuItem(chart, "Akce", "Export do Excelu…");
+    ExpectAttemptsSheet(target, {{"", FullLog(), "", NAN}});
+    EXPECT_EQ(suggestions.size(), 2);
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(WorkbookExportTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndReason)
+{
+    Write(kNovak);
+    WriteBytes("plain", "x");
+    ASSERT_TRUE(QDir(root.path()).mkdir("folder.xlsx"));
+    ShowArchive();
+    DoubleClickCell(0, 0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    const struct
+    {
+        QString path;
+        std::errc why;
+    } cases[] = {{Path("plain/out.xlsx"), std::errc::not_a_directory},
+                 {Path("folder.xlsx"), std::errc::is_a_directory},
+                 {Path("missing/out.xlsx"), std::errc::no_such_file_or_directory}};
+    for (const auto &c : cases) {
+        sink.messages.clear();
+        target = c.path;
+        ClickFileMenu("Export do Excelu…");
+        test::ClickMenuItem(chart, "Akce", "Export do Excelu…");
+        const std::string message = "Soubor " + c.path.toStdString() +
+                                    " nelze uložit: " + std::make_error_code(c.why).message();
+        EXPECT_EQ(sink.messages, (std::vector<std::string>{message, message}));
+    }
+    // Nothing is left behind, and a cancelled dialog writes nothing and says nothing.
+    QStringList left = Entries(root.path());
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"Novák Jan 2024_03_05 09_07.mem", "folder.xlsx", "plain"}));
+    EXPECT_TRUE(QDir(Path("folder.xlsx")).isEmpty());
+    sink.messages.clear();
+    target.clear();
+    ClickFileMenu("Export do Excelu…");
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(Entries(root.path()).size(), 3);
+}
+
+} // namespace
+} // namespace vorlant

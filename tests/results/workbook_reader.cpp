@@ -1,0 +1,225 @@
+#include "workbook_reader.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include <unzip.h>
+
+namespace vorlant::test {
+namespace {
+
+// The whole of one member of the zip file, or nothing when it is missing.
+std::optional<QByteArray> Member(unzFile zip, const char *name)
+{
+    if (unzLocateFile(zip, name, 1) != UNZ_OK || unzOpenCurrentFile(zip) != UNZ_OK)
+        return std::nullopt;
+    QByteArray bytes;
+    char buffer[65536];
+    int read;
+    while ((read = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0)
+        bytes.append(buffer, read);
+    unzCloseCurrentFile(zip);
+    if (read < 0)
+        return std::nullopt;
+    return bytes;
+}
+
+// "C12" as (11, 2).
+std::pair<int, int> CellPosition(const QString &reference)
+{
+    int column = 0;
+    int i = 0;
+    for (; i < reference.size() && reference[i].isLetter(); ++i)
+        column = column * 26 + (reference[i].unicode() - 'A' + 1);
+    return {reference.mid(i).toInt() - 1, column - 1};
+}
+
+// All the text below the current element, which the reader leaves at its end.
+QString InnerText(QXmlStreamReader &xml)
+{
+    QString text;
+    int depth = 1;
+    while (depth > 0 && !xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            ++depth;
+            if (xml.name() == u"t") {
+                text += xml.readElementText();
+                --depth;
+            }
+        } else if (xml.isEndElement()) {
+            --depth;
+        }
+    }
+    return text;
+}
+
+QStringList SharedStrings(const QByteArray &xmlText)
+{
+    QStringList strings;
+    QXmlStreamReader xml(xmlText);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"si")
+            strings << InnerText(xml);
+    }
+    return strings;
+}
+
+void ReadStyles(const QByteArray &xmlText, Workbook &book)
+{
+    std::map<int, QString> formats{{0, QString()}, {1, QStringLiteral("0")}};
+    std::vector<bool> boldFonts;
+    QXmlStreamReader xml(xmlText);
+    QString section;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const auto attribute = [&](const char *name) {
+            return xml.attributes().value(QLatin1String(name)).toString();
+        };
+        if (xml.name() == u"fonts" || xml.name() == u"cellXfs" || xml.name() == u"cellStyleXfs")
+            section = xml.name().toString();
+        else if (xml.name() == u"numFmt")
+            formats[attribute("numFmtId").toInt()] = attribute("formatCode");
+        else if (xml.name() == u"font" && section == u"fonts")
+            boldFonts.push_back(false);
+        else if (xml.name() == u"b" && section == u"fonts" && !boldFonts.empty())
+            boldFonts.back() = true;
+        else if (xml.name() == u"xf" && section == u"cellXfs") {
+            const int font = attribute("fontId").toInt();
+            const int format = attribute("numFmtId").toInt();
+            book.formatOfStyle.push_back(
+                formats.count(format) ? formats[format] : QStringLiteral("builtin %1").arg(format));
+            book.boldOfStyle.push_back(font < int(boldFonts.size()) && boldFonts[font]);
+        }
+    }
+}
+
+void ReadSheet(const QByteArray &xmlText, const QStringList &shared, Workbook &book)
+{
+    QXmlStreamReader xml(xmlText);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const auto attribute = [&](const char *name) {
+            return xml.attributes().value(QLatin1String(name)).toString();
+        };
+        if (xml.name() == u"pane" && attribute("state") == u"frozen") {
+            book.frozenTopLeft = attribute("topLeftCell");
+        } else if (xml.name() == u"autoFilter") {
+            book.autoFilter = attribute("ref");
+        } else if (xml.name() == u"col") {
+            for (int column = attribute("min").toInt(); column <= attribute("max").toInt();
+                 ++column)
+                book.columnWidths[column - 1] = attribute("width").toDouble();
+        } else if (xml.name() == u"c") {
+            WorkbookCell cell;
+            cell.type = attribute("t").isEmpty() ? QStringLiteral("n") : attribute("t");
+            cell.style = attribute("s").toInt();
+            const std::pair<int, int> at = CellPosition(attribute("r"));
+            while (xml.readNextStartElement()) {
+                if (xml.name() == u"f") {
+                    cell.formula = true;
+                    xml.skipCurrentElement();
+                } else if (xml.name() == u"v") {
+                    cell.value = xml.readElementText();
+                } else if (xml.name() == u"is") {
+                    cell.value = InnerText(xml);
+                } else {
+                    xml.skipCurrentElement();
+                }
+            }
+            if (cell.type == u"s")
+                cell.value = shared.value(cell.value.toInt());
+            book.cells[at] = cell;
+        }
+    }
+    if (xml.hasError())
+        book.error = xml.errorString();
+}
+
+} // namespace
+
+int Workbook::RowCount() const
+{
+    return cells.empty() ? 0 : cells.rbegin()->first.first + 1;
+}
+
+const WorkbookCell *Workbook::Cell(int row, int column) const
+{
+    const auto found = cells.find({row, column});
+    return found == cells.end() ? nullptr : &found->second;
+}
+
+QString Workbook::Text(int row, int column) const
+{
+    const WorkbookCell *cell = Cell(row, column);
+    return cell && (cell->type == u"s" || cell->type == u"inlineStr" || cell->type == u"str")
+               ? cell->value
+               : QString();
+}
+
+double Workbook::Number(int row, int column) const
+{
+    const WorkbookCell *cell = Cell(row, column);
+    return cell && cell->type == u"n" && !cell->value.isEmpty()
+               ? cell->value.toDouble()
+               : std::numeric_limits<double>::quiet_NaN();
+}
+
+QString Workbook::Format(int row, int column) const
+{
+    const WorkbookCell *cell = Cell(row, column);
+    const std::size_t style = cell ? std::size_t(cell->style) : 0;
+    return style < formatOfStyle.size() ? formatOfStyle[style] : QString();
+}
+
+bool Workbook::Bold(int row, int column) const
+{
+    const WorkbookCell *cell = Cell(row, column);
+    const std::size_t style = cell ? std::size_t(cell->style) : 0;
+    return style < boldOfStyle.size() && boldOfStyle[style];
+}
+
+Workbook ReadWorkbook(const QString &path)
+{
+    Workbook book;
+    unzFile zip = unzOpen(path.toLocal8Bit().constData());
+    if (!zip) {
+        book.error = "not a zip file: " + path;
+        return book;
+    }
+    const std::optional<QByteArray> workbook = Member(zip, "xl/workbook.xml");
+    const std::optional<QByteArray> sheet = Member(zip, "xl/worksheets/sheet1.xml");
+    const std::optional<QByteArray> styles = Member(zip, "xl/styles.xml");
+    const std::optional<QByteArray> shared = Member(zip, "xl/sharedStrings.xml");
+    unzClose(zip);
+    if (!workbook || !sheet || !styles) {
+        book.error = "a part of the workbook is missing";
+        return book;
+    }
+    QXmlStreamReader names(*workbook);
+    while (!names.atEnd()) {
+        if (names.readNext() == QXmlStreamReader::StartElement && names.name() == u"sheet")
+            book.sheetNames << names.attributes().value(QLatin1String("name")).toString();
+    }
+    ReadStyles(*styles, book);
+    ReadSheet(*sheet, shared ? SharedStrings(*shared) : QStringList(), book);
+    return book;
+}
+
+double SpreadsheetSerial(int year, int month, int day, int hour, int minute)
+{
+    return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day))) +
+           (hour * 60 + minute) / 1440.0;
+}
+
+} // namespace vorlant::test
