@@ -6,6 +6,7 @@
 #include "results/chart_window.h"
 #include "tests/app/program_rig.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QTableWidget>
 
@@ -130,6 +131,27 @@ TEST(MainWindowStartUp, WindowClosedBeforeItsFirstFrameLeavesNoPicturesBehind)
     EXPECT_TRUE(QFileInfo::exists(rig.programFolder() + "/Vorlant.ini"));
 }
 
+// A user quick enough to ask for a test before the start-up has completed gets it as later.
+TEST(MainWindowStartUp, StartBeforeTheStartUpHasCompletedOpensTheNameDialog)
+{
+    for (const char *start : {"_start", "Start1"}) {
+        SCOPED_TRACE(start);
+        ProgramRig rig({}, {}, {}, RigStartUp{.completeAtOnce = false});
+        rig.startWithName(
+            [&] {
+                if (std::string_view(start) == "_start")
+                    rig.button("_start")->click();
+                else
+                    rig.action("Start1")->trigger();
+            },
+            "Eva");
+        EXPECT_TRUE(rig.main().StartUpComplete());
+        EXPECT_EQ(rig.main().Controller().PersonName(), "Eva");
+        EXPECT_EQ(rig.buttons(), "011 Pause");
+        EXPECT_THAT(rig.runningTimers(), ElementsAre("_1"));
+    }
+}
+
 // The program's own chart window, progress window and sound player come from the module
 // beside it; the archive window, part of the program itself, opens a person's progress from it.
 TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartTheProgressAndTheSounds)
@@ -176,6 +198,17 @@ TEST(MainWindowStartUp, AMissingModuleIsReportedAndTheRestOfTheProgramWorks)
     EXPECT_EQ(rig.main().Controller().Position(), 1);
 }
 
+// Runs quit, which asks whether to end the test under way, and gives answer.
+void AnswerQuitQuestion(const std::function<void()> &quit, const QString &answer)
+{
+    WhileModal(quit, [&](QWidget &box) {
+        for (auto *button : box.findChildren<QAbstractButton *>())
+            if (button->text() == answer)
+                return button->click();
+        ADD_FAILURE() << "no answer " << answer.toStdString();
+    });
+}
+
 TEST(MainWindowShutDown, CtrlXDuringATestSavesNothingWritesSettingsAndRemovesPictures)
 {
     ProgramRig rig;
@@ -187,7 +220,7 @@ TEST(MainWindowShutDown, CtrlXDuringATestSavesNothingWritesSettingsAndRemovesPic
     main.activateWindow(); // back from the name dialog
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
 
-    QTest::keyClick(&main, Qt::Key_X, Qt::ControlModifier);
+    AnswerQuitQuestion([&] { QTest::keyClick(&main, Qt::Key_X, Qt::ControlModifier); }, "Ano");
 
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(closed.count(), 1);
@@ -229,10 +262,14 @@ TEST(MainWindowShutDown, ClosingStopsAllFourTimersWhateverClosesTheWindow)
             state.reach(rig);
             ASSERT_THAT(rig.runningTimers(), ElementsAre(state.running));
 
-            if (std::string_view(closer) == "Konec2")
-                rig.action("Konec2")->trigger();
-            else
-                rig.main().close();
+            AnswerQuitQuestion(
+                [&] {
+                    if (std::string_view(closer) == "Konec2")
+                        rig.action("Konec2")->trigger();
+                    else
+                        rig.main().close();
+                },
+                "Ano");
 
             EXPECT_FALSE(rig.main().isVisible());
             EXPECT_THAT(rig.runningTimers(), IsEmpty());
