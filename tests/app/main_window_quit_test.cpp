@@ -147,6 +147,23 @@ TEST_F(QuittingTest, ATerminationSignalKeepsATestWithAnAttemptUnasked)
     EXPECT_THAT(rig.sink.errors, IsEmpty());
 }
 
+// The session ends while the user is being asked: the answer cannot come any more.
+TEST_F(QuittingTest, ATerminationSignalDuringTheQuestionKeepsTheTestAndEnds)
+{
+    TerminationSignals termination([&] { rig.program().EndBySignal(); });
+    PlayOneAttempt();
+    WhileModal([&] { main.close(); },
+               [&](QWidget &box) {
+                   ASSERT_TRUE(qobject_cast<QMessageBox *>(&box));
+                   std::raise(SIGTERM);
+                   EXPECT_TRUE(QTest::qWaitFor([&] { return !box.isVisible(); }));
+               });
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_THAT(QDir(unsavedFolder()).entryList(QDir::Files), ElementsAre(kResultsFile));
+    EXPECT_FALSE(QFileInfo::exists(rig.currentFolder() + "/obr_deti")) << "pictures removed";
+}
+
 TEST_F(QuittingTest, ATerminationSignalBeforeAnyAttemptKeepsNothing)
 {
     TerminationSignals termination([&] { rig.program().EndBySignal(); });

@@ -21,6 +21,8 @@
 #include <functional>
 #include <string_view>
 
+#include <unistd.h>
+
 namespace vorlant {
 namespace {
 
@@ -76,6 +78,38 @@ TEST(MainWindowStartUp, FailingStepIsReportedAndTheRestStillRuns)
     rig.startWithName([&] { rig.button("_start")->click(); }, "Eva");
     rig.click(rig.showRound().at(0));
     EXPECT_EQ(rig.main().Controller().Position(), 1);
+}
+
+// Pictures that another user left in the picture folder (a shared current folder) are not
+// shown; the program goes on with the text board and cells without pictures.
+TEST(MainWindowStartUp, APictureFolderOfAnotherUserIsNotUsed)
+{
+    constexpr uid_t kOtherUser = 4242;
+    QByteArray theirs;
+    ProgramRig rig([&](const QString &current, const QString &) {
+        ASSERT_TRUE(QDir(current).mkpath("obr_deti"));
+        QFile::copy(":/media/DATA_1", current + "/obr_deti/DATA_1.jpg");
+        for (const QString &path : {current + "/obr_deti/DATA_1.jpg", current + "/obr_deti"})
+            if (::chown(QFile::encodeName(path).constData(), kOtherUser, kOtherUser) != 0)
+                GTEST_SKIP() << "changing an owner needs root";
+        QFile file(current + "/obr_deti/DATA_1.jpg");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        theirs = file.readAll();
+    });
+    if (theirs.isEmpty())
+        GTEST_SKIP() << "changing an owner needs root";
+    EXPECT_THAT(rig.sink.messages, ElementsAre("Chyba adresáře obr_deti"));
+    EXPECT_THAT(rig.sink.errors, IsEmpty());
+    const Board &board = *rig.main().GameBoard();
+    EXPECT_FALSE(board.textPanel()->isHidden());
+    for (int index = 0; index < kCellCount; ++index)
+        EXPECT_FALSE(board.pictureCell(index)->hasPicture()) << index;
+    EXPECT_THAT(QDir(rig.currentFolder() + "/obr_deti").entryList(QDir::Files),
+                ElementsAre("DATA_1.jpg"));
+    rig.main().close();
+    QFile file(rig.currentFolder() + "/obr_deti/DATA_1.jpg");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "their picture stays";
+    EXPECT_EQ(file.readAll(), theirs);
 }
 
 // Prepares the program folder with one results file in its data folder.
