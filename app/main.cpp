@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     vorlant::Program *running = nullptr;
     vorlant::TerminationSignals termination([&running] {
         if (running)
-            running->Main().close();
+            running->EndBySignal();
     });
     vorlant::Program program(messages, vorlant::LoadedLateParts());
     running = &program;

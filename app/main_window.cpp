@@ -37,11 +37,9 @@ QString ProgramFolderOf(const MainWindowOptions &options)
                                            : options.programFolder;
 }
 
-// Where a test whose save failed is kept: a folder of the user's own, whatever the data
-// directory is.
-QString UnsavedResultsFolder()
+MonotonicClock ClockOf(const MainWindowOptions &options)
 {
-    return UserDataFolder() + QStringLiteral("/neulozene");
+    return options.clock ? options.clock : MonotonicClock(&SteadyClockMs);
 }
 
 std::uint32_t SeedFromSteadyClock()
@@ -71,7 +69,7 @@ MainWindow::MainWindow(MessageSink &messages, MainWindowOptions options)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       messages_(messages), locations_(ChooseStorageLocations(ProgramFolderOf(options))),
-      controller_(*this, options.clock ? options.clock : MonotonicClock(&SteadyClockMs), random_),
+      controller_(*this, ClockOf(options), random_),
       store_(messages, options.localClock ? options.localClock : LocalClock(&CurrentLocalTime),
              locations_.settingsFolder.toStdString(),
              locations_.defaultDataDirectory.toStdString()),
@@ -120,10 +118,12 @@ void MainWindow::AttachWindows(NameDialog &names, HelpWindow &help, AboutWindow 
 }
 
 // Each step reports its own failure and the start-up goes on, so that the window always
-// has its boards and timers and can be used and closed.
+// has its boards and timers and can be used and closed. A window closed meanwhile (by a
+// signal while a step showed a box) needs no more of it.
 template <typename Step> void MainWindow::StartUpStep(Step &&step)
 {
-    RunReportingErrors(messages_, std::forward<Step>(step));
+    if (!closed_)
+        RunReportingErrors(messages_, std::forward<Step>(step));
 }
 
 // The steps that the first frame shows run here; the others wait for CompleteStartUp. Both
@@ -143,7 +143,11 @@ void MainWindow::FormCreate(const MainWindowOptions &options)
         board_ = new Board(client_, p2, [this] { return controller_.InputOpen(); });
         connect(board_, &Board::cellClicked, this,
                 [this](CellPosition cell) { controller_.CellClicked(cell); });
-        new KeyboardAnswers(*board_, *this);
+        auto *keys = new KeyboardAnswers(*board_, *this, ClockOf(options));
+        connect(keys, &KeyboardAnswers::cellAnswered, this,
+                [this](CellPosition cell, qint64 releasedAtMs) {
+                    controller_.CellAnswered(cell, releasedAtMs);
+                });
     });
     StartUpStep([&] { ClearLog(controller_.Log()); });
     StartUpStep([&] {
@@ -174,9 +178,10 @@ void MainWindow::CompleteStartUp(ChartWindow *chart, const LateParts &late)
         if (late.createSounds)
             sounds_ = late.createSounds(this);
     });
+    // A folder that could not be used (another user's) lists nothing: the cells stay empty.
     StartUpStep([&] {
-        pictures_.build(
-            QDir(locations_.pictureParent).filePath(QString::fromLatin1(PictureFolder::kName)));
+        if (!pictureFolder_.path().isEmpty())
+            pictures_.build(pictureFolder_.path());
     });
     StartUpStep([&] {
         if (board_)
@@ -211,6 +216,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!quitDecided_ && !MayQuit()) {
+        event->ignore();
+        return;
+    }
     closed_ = true;
     // No tick may start a round, sound or save once the window is going, whatever closes it.
     for (QTimer *timer : {T1, _1, _2, _3})

@@ -22,6 +22,7 @@
 #include <optional>
 #include <string>
 
+class QMessageBox;
 class QPushButton;
 class QTimer;
 
@@ -78,6 +79,10 @@ public:
     // The name dialog's "Ok": begins a test under the name.
     void StartTest(const QString &personName);
 
+    // Ends the program without asking, for a session or terminal that asks it to end: a test
+    // under way with an attempt is kept where a test whose save failed is kept.
+    void EndBySignal();
+
     RoundController &Controller() { return controller_; }
     ResultsStore &Store() { return store_; }
     Board *GameBoard() const { return board_; }
@@ -88,6 +93,8 @@ signals:
     void FirstFrameShown();
     // The window has closed: the settings are written and the pictures removed.
     void Closed();
+    // A command needs what the rest of the start-up makes, and it has not run yet.
+    void StartUpNeeded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -102,6 +109,12 @@ private:
     template <typename Step> void StartUpStep(Step &&step);
     // A counters panel that has grown with a two-digit counter keeps inside the window.
     void KeepCountersInside();
+    // Has the rest of the start-up run now if it has not yet.
+    void CompleteStartUpNow();
+    // Whether the program may end: during a test the user is asked, the test paused meanwhile.
+    bool MayQuit();
+    // Saves a test under way with an attempt into the folder for unsaved tests.
+    void KeepUnsavedTest();
 
     // Buttons and menu commands.
     void _startClick();
@@ -163,6 +176,9 @@ private:
     bool shownBefore_ = false;
     bool startUpComplete_ = false;
     bool closed_ = false;
+    bool quitDecided_ = false;            // closing goes on without asking
+    bool endingBySignal_ = false;         // a signal asked the program to end
+    QMessageBox *quitQuestion_ = nullptr; // while asking whether to quit during a test
     // The test that ended last, for the chart's CSV export; empty from the start of the next.
     TestLabel endedTest_;
 };

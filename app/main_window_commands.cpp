@@ -1,18 +1,37 @@
 // The main window's buttons and menu commands.
 #include "app/about_window.h"
+#include "app/application_title.h"
 #include "app/counters_panel.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/name_dialog.h"
+#include "app/storage_locations.h"
 #include "board/board.h"
+#include "engine/attempt_log.h"
 #include "results/archive_window.h"
 #include "results/chart_window.h"
 
 #include <QAction>
+#include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace vorlant {
+
+namespace {
+
+// Whether the log holds anything the user did: an attempt answered at least in part.
+bool HoldsAnAttempt(const AttemptLog &log)
+{
+    const auto end = log.records.begin() + std::min(log.LogIndex, kLastRecord) + 1;
+    return std::any_of(log.records.begin(), end,
+                       [](const AttemptRecord &record) { return record.elapsedMs > 0; });
+}
+
+} // namespace
 
 void MainWindow::ConnectCommands()
 {
@@ -60,9 +79,16 @@ void MainWindow::_startClick()
     Start1Click();
 }
 
+void MainWindow::CompleteStartUpNow()
+{
+    if (!startUpComplete_)
+        emit StartUpNeeded();
+}
+
 // The dialog itself starts the test once it accepts a name; how it closed is not examined.
 void MainWindow::Start1Click()
 {
+    CompleteStartUpNow();
     _pause->setEnabled(true);
     _konec->setEnabled(true);
     _start->setEnabled(false);
@@ -102,6 +128,7 @@ void MainWindow::_konecClick()
 // the person and the minute a save would carry.
 void MainWindow::Konec1Click()
 {
+    CompleteStartUpNow();
     const bool underWay = !_start->isEnabled();
     if (underWay)
         _pauseClick();
@@ -113,15 +140,78 @@ void MainWindow::Konec1Click()
 
 void MainWindow::Archiv1Click()
 {
+    CompleteStartUpNow();
     if (archive_)
         archive_->ShowArchive();
 }
 
-// Nothing is saved: the test under way is dropped with the program.
+// Nothing is saved: the test under way is dropped with the program, once the user agrees.
 void MainWindow::Konec2Click()
 {
+    if (!MayQuit())
+        return;
     controller_.QuitTest();
+    quitDecided_ = true;
+    if (!close())
+        quitDecided_ = false;
+}
+
+// Ctrl+X lies beside the answer keys Z X C V: one stroke must not throw a test away.
+bool MainWindow::MayQuit()
+{
+    if (_start->isEnabled()) // no test under way
+        return true;
+    if (quitQuestion_) // asked already
+        return false;
+    const bool running = _pause->text() == tr("Pause");
+    if (running)
+        _pauseClick();
+    QMessageBox question(QMessageBox::Question, ApplicationTitle(),
+                         tr("Test ještě běží. Ukončit program bez uložení výsledků?"),
+                         QMessageBox::NoButton, this);
+    QAbstractButton *yes = question.addButton(tr("Ano"), QMessageBox::YesRole);
+    QPushButton *no = question.addButton(tr("Ne"), QMessageBox::NoRole);
+    question.setDefaultButton(no);
+    question.setEscapeButton(no);
+    quitQuestion_ = &question;
+    question.exec();
+    quitQuestion_ = nullptr;
+    if (endingBySignal_)
+        return true;
+    const bool quit = question.clickedButton() == yes;
+    if (!quit && running)
+        _pauseClick();
+    return quit;
+}
+
+void MainWindow::EndBySignal()
+{
+    if (closed_ || endingBySignal_)
+        return;
+    endingBySignal_ = true;
+    KeepUnsavedTest();
+    // The close that asks goes on to its end once its question is gone.
+    if (quitQuestion_) {
+        quitQuestion_->reject();
+        return;
+    }
+    controller_.QuitTest();
+    quitDecided_ = true;
     close();
+}
+
+// Kept as a failed save is, in the user's own folder, whatever the data directory is; without
+// a box, which an ending session would never see answered.
+void MainWindow::KeepUnsavedTest()
+{
+    if (_start->isEnabled())
+        return;
+    // A paused test has dropped its unfinished attempt already.
+    if (_pause->text() == tr("Pause"))
+        controller_.EndTest();
+    if (!HoldsAnAttempt(controller_.Log()))
+        return;
+    store_.KeepInFallbackFolder(controller_.Log().records, controller_.PersonName());
 }
 
 // While a test is under way only the radio mark changes.
@@ -143,12 +233,14 @@ void MainWindow::SpeedClick(int intervalMs)
 
 void MainWindow::Popis2Click()
 {
+    CompleteStartUpNow();
     if (help_)
         help_->ShowHelp();
 }
 
 void MainWindow::Oprogramu1Click()
 {
+    CompleteStartUpNow();
     if (about_)
         about_->exec();
 }

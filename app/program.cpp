@@ -21,6 +21,8 @@ Program::Program(MessageSink &messages, LateParts late, MainWindowOptions option
 {
     QObject::connect(main_.get(), &MainWindow::FirstFrameShown, main_.get(),
                      [this] { CompleteStartUp(); });
+    QObject::connect(main_.get(), &MainWindow::StartUpNeeded, main_.get(),
+                     [this] { CompleteStartUp(); });
 }
 
 Program::~Program() = default;
@@ -31,6 +33,11 @@ void Program::Show()
     // A window that the window system never exposes (started minimised, on another
     // desktop) still completes its start-up, a moment later.
     QTimer::singleShot(kLatestStartUpMs, main_.get(), [this] { CompleteStartUp(); });
+}
+
+void Program::EndBySignal()
+{
+    main_->EndBySignal();
 }
 
 void Program::CompleteStartUp()

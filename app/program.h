@@ -35,6 +35,9 @@ public:
     // (the chart window unless it could not be created, which has been reported).
     void CompleteStartUp();
 
+    // The session or the terminal asks the program to end (a signal): no question is asked.
+    void EndBySignal();
+
     MainWindow &Main() const { return *main_; }
     ChartWindow &Chart() const { return *chart_; } // TForm3
     NameDialog &Names() const { return *names_; }  // TForm4

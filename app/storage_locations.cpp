@@ -41,6 +41,11 @@ QString UserDataFolder()
     return UserFolder(QStandardPaths::GenericDataLocation);
 }
 
+QString UnsavedResultsFolder()
+{
+    return UserDataFolder() + QStringLiteral("/neulozene");
+}
+
 StorageLocations PerUserLocations()
 {
     const QString data = UserDataFolder();

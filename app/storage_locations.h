@@ -25,6 +25,10 @@ StorageLocations ChooseStorageLocations(const QString &programFolder);
 // The program's folder among the user's data: $XDG_DATA_HOME/vorlant.
 QString UserDataFolder();
 
+// Where a test whose save failed is kept: a folder of the user's own, whatever the data
+// directory is ($XDG_DATA_HOME/vorlant/neulozene).
+QString UnsavedResultsFolder();
+
 // The freedesktop base directories: the settings in $XDG_CONFIG_HOME/vorlant, the results in
 // $XDG_DATA_HOME/vorlant/data and the pictures in $XDG_DATA_HOME/vorlant/obr_deti.
 StorageLocations PerUserLocations();

@@ -2,6 +2,8 @@
 
 #include "board/answer_keys.h"
 #include "board/board.h"
+#include "board/cell_widget.h"
+#include "board/picture_cell.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -20,19 +22,29 @@ constexpr Qt::KeyboardModifiers kCommandModifiers =
 
 } // namespace
 
-KeyboardAnswers::KeyboardAnswers(Board &board, QWidget &window)
-    : QObject(&board), m_board(board), m_settle(new QTimer(this))
+KeyboardAnswers::KeyboardAnswers(Board &board, QWidget &window, MonotonicClock clock)
+    : QObject(&board), m_board(board), m_clock(std::move(clock)), m_settle(new QTimer(this))
 {
     m_settle->setObjectName(QStringLiteral("keyUpSettle"));
     m_settle->setSingleShot(true);
     m_settle->setInterval(kSettleMs);
     connect(m_settle, &QTimer::timeout, this, &KeyboardAnswers::answerReleases);
     window.installEventFilter(this);
+    for (int index = 0; index < kCellCount; ++index) {
+        board.textCell(index)->installEventFilter(this);
+        board.pictureCell(index)->installEventFilter(this);
+    }
 }
 
 bool KeyboardAnswers::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        // A click on a cell is an answer too: a key that came up before it goes first.
+        if (qobject_cast<CellWidget *>(watched) && !m_released.empty())
+            answerReleases();
+        break;
     case QEvent::KeyPress:
         return keyDown(static_cast<const QKeyEvent &>(*event));
     case QEvent::KeyRelease:
@@ -77,6 +89,7 @@ bool KeyboardAnswers::keyUp(const QKeyEvent &key)
         return true;
     const auto index = std::size_t(CellIndex(*cell));
     m_lastRelease[index] = key.timestamp();
+    m_releasedAt[index] = m_clock();
     if (m_held[index] &&
         std::find(m_released.begin(), m_released.end(), int(index)) == m_released.end()) {
         m_released.push_back(int(index));
@@ -90,7 +103,8 @@ void KeyboardAnswers::answerReleases()
     m_settle->stop();
     for (const int index : std::exchange(m_released, {})) {
         m_held[std::size_t(index)] = false;
-        m_board.releaseCell(CellAt(index), true);
+        emit cellAnswered(CellAt(index), m_releasedAt[std::size_t(index)]);
+        m_board.releaseCell(CellAt(index), false);
     }
 }
 

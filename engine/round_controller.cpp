@@ -123,6 +123,7 @@ void RoundController::OpenInput()
     m_outputs.SetPanelColour(kMoneyGreen);
     m_outputs.SetTimerActive(Timer::T1, false);
     m_inputStart = m_clock();
+    m_answerDelayMs = 0;
     m_position = 0;
     m_inputOpen = true;
     m_outputs.SetTimerActive(Timer::Completion, true);
@@ -140,13 +141,24 @@ void RoundController::CellClicked(CellPosition cell)
     JudgeClick();
 }
 
+void RoundController::CellAnswered(CellPosition cell, std::int64_t answeredAtMs)
+{
+    m_clickedCell = cell;
+    m_answeredAt = answeredAtMs;
+    JudgeClick();
+    m_answeredAt.reset();
+}
+
 void RoundController::JudgeClick()
 {
     AttemptRecord *record = CurrentRecord();
     if (!record || record->length <= m_position || !m_inputOpen)
         return;
 
-    record->elapsedMs = MsSinceInputStart();
+    const std::int64_t now = m_clock();
+    const std::int64_t answeredAt = std::clamp(m_answeredAt.value_or(now), m_inputStart, now);
+    m_answerDelayMs = now - answeredAt;
+    record->elapsedMs = answeredAt - m_inputStart;
     if (SlotAt(m_position) == m_clickedCell) {
         m_outputs.SetLengthBackground(kYellow);
         m_outputs.SetLengthTextColour(kBlack);
@@ -174,7 +186,8 @@ void RoundController::_2Timer()
         m_outputs.SetTimerActive(Timer::Completion, false);
     } else if (m_position >= record->length) {
         m_outputs.SetTimerActive(Timer::Completion, false);
-        record->elapsedMs = MsSinceInputStart();
+        // An attempt ended by an answer judged late counts as noticed that much earlier.
+        record->elapsedMs = MsSinceInputStart() - m_answerDelayMs;
         ++m_log.LogIndex;
         // Clicks between attempts must never be judged against the finished round.
         CloseInput();

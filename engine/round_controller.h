@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,9 @@ public:
     void _3Timer();
     // The board's click report: ClickedCell := cell, then JudgeClick.
     void CellClicked(CellPosition cell);
+    // An answer given at answeredAtMs on the clock and judged only now (a key, judged once it
+    // is known not to repeat): judged as a click, and timed as if it had come at answeredAtMs.
+    void CellAnswered(CellPosition cell, std::int64_t answeredAtMs);
     // Judges ClickedCell against the next slot of the sequence while input is open.
     void JudgeClick();
     // Stops the timers, closes input and drops the unfinished attempt.
@@ -85,6 +89,10 @@ private:
     std::int32_t m_pauseTicks = 0;
     CellPosition m_clickedCell{0, 0};
     std::int64_t m_inputStart = 0;
+    // The time of the answer being judged, when it came before it was judged; and by how much
+    // the last answer judged came before its judging, which the completion check discounts.
+    std::optional<std::int64_t> m_answeredAt;
+    std::int64_t m_answerDelayMs = 0;
     bool m_inputOpen = false;
     bool m_quitting = false;
     bool m_roundStartBusy = false;

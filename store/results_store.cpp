@@ -144,6 +144,19 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     return false;
 }
 
+bool ResultsStore::KeepInFallbackFolder(const LogRecords &records, const std::string &personName)
+{
+    if (fallbackFolder_.empty())
+        return false;
+    const LocalTime time = clock_();
+    const CandidateName name = [&](int copy) { return ResultsFileName(personName, time, copy); };
+    const ResultsBlock block = EncodeResults(records);
+    const std::string_view bytes(reinterpret_cast<const char *>(block.data()), block.size());
+    std::error_code ignored; // a folder that cannot be made fails the save below
+    std::filesystem::create_directories(fallbackFolder_, ignored);
+    return WriteNewFile(fallbackFolder_, name, bytes).has_value();
+}
+
 void ResultsStore::SaveElsewhere(UserText message, const std::string &fileName,
                                  std::string_view bytes)
 {

@@ -47,6 +47,9 @@ public:
     // the fallback fails too, the elsewhere chooser (if set) gets that message instead of the
     // sink, and the results file goes where it chooses.
     bool SaveResults(const LogRecords &records, const std::string &personName);
+    // Writes records as a new results file into the fallback folder, as SaveResults names
+    // it, and reports nothing: for a program that is ending and can no longer ask.
+    bool KeepInFallbackFolder(const LogRecords &records, const std::string &personName);
 
     // Shows message, which says that a test could not be saved, and offers to save it
     // elsewhere; returns the path the user chose for the results file (fileName suggested),

@@ -545,6 +545,18 @@ The results were saved to %2.</translation>
         <source>Pokračuj</source>
         <translation>Resume</translation>
     </message>
+    <message>
+        <source>Test ještě běží. Ukončit program bez uložení výsledků?</source>
+        <translation>A test is still running. Quit without saving its results?</translation>
+    </message>
+    <message>
+        <source>Ano</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>vorlant::NameDialog</name>

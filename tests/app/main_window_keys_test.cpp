@@ -299,5 +299,44 @@ TEST_F(KeyboardTest, TheNameDialogKeepsItsTypingAndAHeldKeyIsLetGoWhenItOpens)
     EXPECT_NE(LengthBackground(), kRed);
 }
 
+// A key's answer waits out the settling time for a repeat. A click in that time must still be
+// judged after it, and an attempt ended by a key records the time from the key's release, as
+// one ended by a click at that moment would.
+TEST_F(KeyboardTest, AnswersComeInTheOrderGivenAndAKeyCountsFromItsRelease)
+{
+    StartTest();
+    std::vector<CellPosition> shown = rig.showRound();
+    ASSERT_EQ(shown.size(), 4u);
+    std::int64_t opened = rig.now;
+    rig.click(shown[0]);
+    rig.click(shown[1]);
+    Press(KeyAt(shown[2]));
+    rig.now += 300;
+    SendKey(QEvent::KeyRelease, KeyAt(shown[2])); // still settling
+    rig.now += 10;
+    rig.click(shown[3]);
+    EXPECT_EQ(Position(), 4);
+    EXPECT_EQ(LengthBackground(), kYellow) << "the click was judged against the key's cell";
+    EXPECT_FALSE(rig.timer("keyUpSettle")->isActive());
+    rig.fire("_2");
+    EXPECT_TRUE(Record(0).success);
+    EXPECT_EQ(Record(0).elapsedMs, 310 + 50) << "noticed one completion interval after the click";
+
+    for (int tick = 0; tick < 3; ++tick)
+        rig.fire("_3");
+    shown = rig.showRound();
+    opened = rig.now;
+    for (int slot = 0; slot < 3; ++slot)
+        Tap(KeyAt(shown[std::size_t(slot)]));
+    Press(KeyAt(shown[3]));
+    rig.now += 200;
+    const std::int64_t released = rig.now - opened;
+    Release(KeyAt(shown[3]));
+    rig.fire("_2");
+    EXPECT_TRUE(Record(1).success);
+    EXPECT_EQ(Record(1).elapsedMs, released + 50)
+        << "one completion interval after the release, not after the settling time";
+}
+
 } // namespace
 } // namespace vorlant

@@ -7,6 +7,7 @@
 #include "results/chart_window.h"
 #include "tests/app/program_rig.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QTableWidget>
 
@@ -20,6 +21,8 @@
 
 #include <functional>
 #include <string_view>
+
+#include <unistd.h>
 
 namespace vorlant {
 namespace {
@@ -76,6 +79,38 @@ TEST(MainWindowStartUp, FailingStepIsReportedAndTheRestStillRuns)
     rig.startWithName([&] { rig.button("_start")->click(); }, "Eva");
     rig.click(rig.showRound().at(0));
     EXPECT_EQ(rig.main().Controller().Position(), 1);
+}
+
+// Pictures that another user left in the picture folder (a shared current folder) are not
+// shown; the program goes on with the text board and cells without pictures.
+TEST(MainWindowStartUp, APictureFolderOfAnotherUserIsNotUsed)
+{
+    constexpr uid_t kOtherUser = 4242;
+    QByteArray theirs;
+    ProgramRig rig([&](const QString &current, const QString &) {
+        ASSERT_TRUE(QDir(current).mkpath("obr_deti"));
+        QFile::copy(":/media/DATA_1", current + "/obr_deti/DATA_1.jpg");
+        for (const QString &path : {current + "/obr_deti/DATA_1.jpg", current + "/obr_deti"})
+            if (::chown(QFile::encodeName(path).constData(), kOtherUser, kOtherUser) != 0)
+                GTEST_SKIP() << "changing an owner needs root";
+        QFile file(current + "/obr_deti/DATA_1.jpg");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        theirs = file.readAll();
+    });
+    if (theirs.isEmpty())
+        GTEST_SKIP() << "changing an owner needs root";
+    EXPECT_THAT(rig.sink.messages, ElementsAre("Chyba adresáře obr_deti"));
+    EXPECT_THAT(rig.sink.errors, IsEmpty());
+    const Board &board = *rig.main().GameBoard();
+    EXPECT_FALSE(board.textPanel()->isHidden());
+    for (int index = 0; index < kCellCount; ++index)
+        EXPECT_FALSE(board.pictureCell(index)->hasPicture()) << index;
+    EXPECT_THAT(QDir(rig.currentFolder() + "/obr_deti").entryList(QDir::Files),
+                ElementsAre("DATA_1.jpg"));
+    rig.main().close();
+    QFile file(rig.currentFolder() + "/obr_deti/DATA_1.jpg");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "their picture stays";
+    EXPECT_EQ(file.readAll(), theirs);
 }
 
 // Prepares the program folder with one results file in its data folder.
@@ -147,6 +182,27 @@ TEST(MainWindowStartUp, WindowClosedBeforeItsFirstFrameLeavesNoPicturesBehind)
     EXPECT_FALSE(rig.main().StartUpComplete());
     EXPECT_FALSE(QFileInfo::exists(rig.currentFolder() + "/obr_deti"));
     EXPECT_TRUE(QFileInfo::exists(rig.programFolder() + "/Vorlant.ini"));
+}
+
+// A user quick enough to ask for a test before the start-up has completed gets it as later.
+TEST(MainWindowStartUp, StartBeforeTheStartUpHasCompletedOpensTheNameDialog)
+{
+    for (const char *start : {"_start", "Start1"}) {
+        SCOPED_TRACE(start);
+        ProgramRig rig({}, {}, {}, RigStartUp{.completeAtOnce = false});
+        rig.startWithName(
+            [&] {
+                if (std::string_view(start) == "_start")
+                    rig.button("_start")->click();
+                else
+                    rig.action("Start1")->trigger();
+            },
+            "Eva");
+        EXPECT_TRUE(rig.main().StartUpComplete());
+        EXPECT_EQ(rig.main().Controller().PersonName(), "Eva");
+        EXPECT_EQ(rig.buttons(), "011 Pause");
+        EXPECT_THAT(rig.runningTimers(), ElementsAre("_1"));
+    }
 }
 
 // The program's own chart window, progress window and sound player come from the module
@@ -237,6 +293,17 @@ TEST_P(ModuleUnusable, OneMessageNamesTheFileAndTheRestOfTheProgramWorks)
 INSTANTIATE_TEST_SUITE_P(MainWindowStartUp, ModuleUnusable,
                          ::testing::Values("/nonexistent", VORLANT_STALE_MODULE_DIR));
 
+// Runs quit, which asks whether to end the test under way, and gives answer.
+void AnswerQuitQuestion(const std::function<void()> &quit, const QString &answer)
+{
+    WhileModal(quit, [&](QWidget &box) {
+        for (auto *button : box.findChildren<QAbstractButton *>())
+            if (button->text() == answer)
+                return button->click();
+        ADD_FAILURE() << "no answer " << answer.toStdString();
+    });
+}
+
 TEST(MainWindowShutDown, CtrlXDuringATestSavesNothingWritesSettingsAndRemovesPictures)
 {
     ProgramRig rig;
@@ -248,7 +315,7 @@ TEST(MainWindowShutDown, CtrlXDuringATestSavesNothingWritesSettingsAndRemovesPic
     main.activateWindow(); // back from the name dialog
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
 
-    QTest::keyClick(&main, Qt::Key_X, Qt::ControlModifier);
+    AnswerQuitQuestion([&] { QTest::keyClick(&main, Qt::Key_X, Qt::ControlModifier); }, "Ano");
 
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(closed.count(), 1);
@@ -290,10 +357,14 @@ TEST(MainWindowShutDown, ClosingStopsAllFourTimersWhateverClosesTheWindow)
             state.reach(rig);
             ASSERT_THAT(rig.runningTimers(), ElementsAre(state.running));
 
-            if (std::string_view(closer) == "Konec2")
-                rig.action("Konec2")->trigger();
-            else
-                rig.main().close();
+            AnswerQuitQuestion(
+                [&] {
+                    if (std::string_view(closer) == "Konec2")
+                        rig.action("Konec2")->trigger();
+                    else
+                        rig.main().close();
+                },
+                "Ano");
 
             EXPECT_FALSE(rig.main().isVisible());
             EXPECT_THAT(rig.runningTimers(), IsEmpty());

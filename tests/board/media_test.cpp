@@ -3,9 +3,15 @@
 #include "board_test_support.h"
 #include "tests/support/recording_sink.h"
 
+#include "board/picture_cell.h"
+
 #include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 // Qt's resource macros must run outside any namespace.
 static void WithdrawEmbeddedMedia()
@@ -125,6 +131,68 @@ TEST(PictureFolder, PicturesStayUntilTheLastCopyThatUsesThemEnds)
     next.unpack(sink);
     next.remove();
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("obr_deti")));
+}
+
+// Another copy stuck while it holds the folder's parent (or a file system that never grants
+// the lock) must not freeze this one: it goes on without the shared pictures.
+TEST(PictureFolder, ALockNotGrantedWithinItsTimeIsGivenUp)
+{
+    ScopedCurrentDir dir;
+    RecordingSink sink;
+    PictureFolder running;
+    running.unpack(sink);
+    ASSERT_TRUE(sink.messages.empty() && sink.errors.empty());
+
+    const int parent = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(parent, LOCK_EX), 0);
+    PictureFolder late;
+    late.unpack(sink);
+    EXPECT_EQ(sink.messages, std::vector<std::string>{"Chyba adresáře obr_deti"});
+    EXPECT_TRUE(sink.errors.empty());
+    EXPECT_TRUE(late.path().isEmpty()) << "no pictures are listed from it";
+    // Unable to tell whether it is the last user, a copy leaves the pictures in place.
+    running.remove();
+    EXPECT_EQ(QDir(QStringLiteral("obr_deti")).entryList(QDir::Files).size(), kPictureCount);
+    ::close(parent);
+    late.remove();
+    EXPECT_EQ(QDir(QStringLiteral("obr_deti")).entryList(QDir::Files).size(), kPictureCount);
+}
+
+// Someone who can write into the picture folder must not make the program write or read
+// another file through a link placed under a picture's name.
+TEST(PictureFolder, PicturesAreNeitherWrittenNorReadThroughALink)
+{
+    ScopedCurrentDir dir;
+    WriteFile(QStringLiteral("letter.txt"), "not to be overwritten");
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("obr_deti")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../letter.txt"), Unpacked(3)));
+    RecordingSink sink;
+    PictureFolder folder;
+    folder.unpack(sink);
+    EXPECT_EQ(ReadFile(QStringLiteral("letter.txt")), "not to be overwritten");
+    EXPECT_EQ(sink.errors.size(), 1u);
+
+    ASSERT_TRUE(QFile::copy(Unpacked(1), QStringLiteral("picture.jpg")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../picture.jpg"), QStringLiteral("obr_deti/link.jpg")));
+    EXPECT_TRUE(PictureCell(Unpacked(1), nullptr).hasPicture());
+    EXPECT_FALSE(PictureCell(QStringLiteral("obr_deti/link.jpg"), nullptr).hasPicture());
+    folder.remove();
+}
+
+// A picture folder that another user owns could hold anything that user chose to put there.
+TEST(PictureFolder, AFolderOwnedByAnotherUserIsNotUsed)
+{
+    ScopedCurrentDir dir;
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("obr_deti")));
+    RecordingSink sink;
+    PictureFolder folder({}, ::geteuid() + 1);
+    folder.unpack(sink);
+    EXPECT_EQ(sink.messages, std::vector<std::string>{"Chyba adresáře obr_deti"});
+    EXPECT_TRUE(sink.errors.empty());
+    EXPECT_TRUE(folder.path().isEmpty());
+    EXPECT_TRUE(QDir(QStringLiteral("obr_deti")).entryList(QDir::Files).isEmpty());
+    folder.remove();
+    EXPECT_TRUE(QFileInfo(QStringLiteral("obr_deti")).isDir());
 }
 
 } // namespace

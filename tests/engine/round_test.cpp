@@ -75,6 +75,33 @@ TEST(Round, CorrectAttemptIsTimedThenRestsAndTheNextRoundStarts)
     EXPECT_EQ(rig.Last("LengthBackground "), "ButtonFace");
 }
 
+// An answer judged some time after it was given (a key, once it is known not to repeat) is
+// timed from when it was given, and the completion check discounts the delay.
+TEST(Round, AnAnswerJudgedLateCountsFromWhenItWasGiven)
+{
+    EngineRig rig;
+    rig.controller.StartTest("Eva");
+    ASSERT_TRUE(rig.AdvanceUntil([&] { return rig.controller.InputOpen(); }));
+    const std::int64_t opened = rig.now;
+    const Sequence slot = rig.controller.CurrentSequence();
+    for (int i = 0; i < 3; ++i)
+        rig.controller.CellClicked(slot[i]);
+    rig.Advance(600);
+    const std::int64_t released = rig.now;
+    rig.Advance(40);
+    rig.controller.CellAnswered(slot[3], released);
+    EXPECT_EQ(rig.controller.Log().records[0], (AttemptRecord{4, true, released - opened}));
+    const std::int64_t judged = rig.now;
+    ASSERT_TRUE(rig.AdvanceUntil([&] { return rig.controller.Log().LogIndex == 1; }));
+    EXPECT_EQ(rig.controller.Log().records[0].elapsedMs, rig.now - opened - (judged - released));
+
+    // A time before the input opened counts as the opening.
+    ASSERT_TRUE(rig.AdvanceUntil([&] { return rig.controller.InputOpen(); }));
+    rig.Advance(100);
+    rig.controller.CellAnswered(EngineRig::OtherCell(rig.controller.CurrentSequence()[0]), 0);
+    EXPECT_EQ(rig.controller.Log().records[1].elapsedMs, 0);
+}
+
 TEST(Round, WrongFirstClickEndsTheAttemptAndTheNextRoundFollows)
 {
     EngineRig rig;
