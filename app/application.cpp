@@ -1,6 +1,5 @@
 #include "app/application.h"
 
-#include "app/deferred_icon_style.h"
 #include "app/error_guard.h"
 #include "app/translations.h"
 
@@ -29,7 +28,6 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setDesktopFileName(QStringLiteral("vorlant"));
     InstallTranslations(*this, DesktopUiLanguage());
     setQuitOnLastWindowClosed(false);
-    setStyle(new DeferredIconStyle);
 }
 
 void Application::SetProgramIcon()

@@ -1,5 +1,4 @@
 #include "app/application.h"
-#include "app/font_warm_up.h"
 #include "app/message_boxes.h"
 #include "app/program.h"
 #include "app/termination_signals.h"
@@ -7,9 +6,7 @@
 // The program takes no arguments; Qt's own options are left to Qt.
 int main(int argc, char *argv[])
 {
-    vorlant::FontWarmUp fonts;
     vorlant::Application application(argc, argv);
-    fonts.complete();
     vorlant::MessageBoxes messages;
     // Ending the session or pressing Ctrl+C in a terminal closes the window as its close box
     // does. Caught from the start; acted on once the message loop runs.

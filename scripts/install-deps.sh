@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
-  qt6-base-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev qt6-charts-dev qt6-multimedia-dev qt6-translations-l10n libfontconfig-dev
+  qt6-base-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev qt6-charts-dev qt6-multimedia-dev qt6-translations-l10n
   qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libxlsxwriter-dev libminizip-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3
   xvfb xauth fonts-liberation2
