@@ -2,10 +2,10 @@
 
 #include "app/application_title.h"
 #include "app/message_boxes.h"
+#include "ui/save_file_dialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -31,17 +31,11 @@ bool OffersAccepted(QWidget *parent, const QString &message)
 // The chosen path, or an empty text when the dialog was cancelled.
 QString ChooseResultsFile(QWidget *parent, const QString &suggested)
 {
-    QFileDialog dialog(
-        parent, QCoreApplication::translate("SaveElsewhere", "Uložit výsledky"), suggested,
-        QCoreApplication::translate("SaveElsewhere", "Výsledky (*.mem);;Všechny soubory (*)"));
-    dialog.setObjectName(QStringLiteral("resultsSaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("mem"));
-    dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return ChooseFileToSave(
+        parent, QStringLiteral("resultsSaveDialog"),
+        QCoreApplication::translate("SaveElsewhere", "Uložit výsledky"),
+        QCoreApplication::translate("SaveElsewhere", "Výsledky (*.mem);;Všechny soubory (*)"),
+        QStringLiteral("mem"), suggested);
 }
 
 } // namespace

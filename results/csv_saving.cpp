@@ -2,10 +2,10 @@
 
 #include "engine/message_sink.h"
 #include "store/file_io.h"
+#include "ui/save_file_dialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 
 #include <system_error>
 
@@ -18,17 +18,11 @@ constexpr int kNamedFilesMost = 20;
 
 QString ChooseCsvFile(QWidget *parent, const QString &suggested)
 {
-    QFileDialog dialog(
-        parent, QCoreApplication::translate("CsvSaving", "Export do CSV"), suggested,
-        QCoreApplication::translate("CsvSaving", "CSV (*.csv);;Všechny soubory (*)"));
-    dialog.setObjectName(QStringLiteral("csvSaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return ChooseFileToSave(
+        parent, QStringLiteral("csvSaveDialog"),
+        QCoreApplication::translate("CsvSaving", "Export do CSV"),
+        QCoreApplication::translate("CsvSaving", "CSV (*.csv);;Všechny soubory (*)"),
+        QStringLiteral("csv"), suggested);
 }
 
 QString SuggestedCsvPath()

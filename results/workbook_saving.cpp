@@ -2,10 +2,10 @@
 
 #include "engine/message_sink.h"
 #include "store/workbook_file.h"
+#include "ui/save_file_dialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 
 #include <system_error>
 
@@ -13,18 +13,11 @@ namespace vorlant {
 
 QString ChooseWorkbookFile(QWidget *parent, const QString &suggested)
 {
-    QFileDialog dialog(parent, QCoreApplication::translate("WorkbookSaving", "Export do Excelu"),
-                       suggested,
-                       QCoreApplication::translate("WorkbookSaving",
-                                                   "Sešit Excelu (*.xlsx);;Všechny soubory (*)"));
-    dialog.setObjectName(QStringLiteral("workbookSaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("xlsx"));
-    dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return ChooseFileToSave(
+        parent, QStringLiteral("workbookSaveDialog"),
+        QCoreApplication::translate("WorkbookSaving", "Export do Excelu"),
+        QCoreApplication::translate("WorkbookSaving", "Sešit Excelu (*.xlsx);;Všechny soubory (*)"),
+        QStringLiteral("xlsx"), suggested);
 }
 
 QString SuggestedWorkbookPath(const QString &fileName)
