@@ -88,7 +88,8 @@ QVariant OverviewModel::headerData(int section, Qt::Orientation orientation, int
 
 QString OverviewModel::DateText(const QDateTime &when)
 {
-    return when.date().toString(QStringLiteral("d. M. yyyy"));
+    //: How the overview writes a date.
+    return when.date().toString(tr("d. M. yyyy"));
 }
 
 QString OverviewModel::ChangeText(int change)
@@ -102,7 +103,8 @@ QString OverviewModel::ChangeText(int change)
 
 QString OverviewModel::DecimalText(double value)
 {
-    return QLocale(QLocale::Czech).toString(value, 'f', 1);
+    //: The locale whose decimal separator the overview's numbers use.
+    return QLocale(tr("cs_CZ")).toString(value, 'f', 1);
 }
 
 QString OverviewModel::Text(const OverviewRow &row, int column) const

@@ -570,6 +570,19 @@ The results were saved to %2.</translation>
     </message>
 </context>
 <context>
+    <name>vorlant::OverviewModel</name>
+    <message>
+        <source>d. M. yyyy</source>
+        <extracomment>How the overview writes a date.</extracomment>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>cs_CZ</source>
+        <extracomment>The locale whose decimal separator the overview&apos;s numbers use.</extracomment>
+        <translation>en_GB</translation>
+    </message>
+</context>
+<context>
     <name>vorlant::OverviewWindow</name>
     <message>
         <source>Přehled osob</source>
