@@ -24,16 +24,11 @@ namespace vorlant {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Block;
 
 const std::string kName = "Novák Jan 2024_03_05 09_07.mem";
 const std::string kSecond = "Novák Jan (2) 2024_03_05 09_07.mem";
 const LocalTime kTime{2024, 3, 5, 9, 7};
-
-std::string Block(const LogRecords &records)
-{
-    const ResultsBlock block = EncodeResults(records);
-    return {reinterpret_cast<const char *>(block.data()), block.size()};
-}
 
 CandidateName NamesOfNovakJan()
 {
