@@ -166,8 +166,7 @@ TEST_F(KeyboardTest, KeysAnswerARoundAsLeftClicksDoWhicheverControlHasTheFocus)
     EXPECT_EQ(main.Controller().Log().LogIndex, 1);
 
     // A wrong key ends the next attempt, and keys answer nothing more in it.
-    for (int tick = 0; tick < 3; ++tick)
-        rig.fire("_3");
+    rig.rest();
     const CellPosition first = rig.showRound().at(0);
     Tap(KeyAt(OtherCell(first)));
     EXPECT_EQ(LengthBackground(), kRed);
@@ -322,8 +321,7 @@ TEST_F(KeyboardTest, AnswersComeInTheOrderGivenAndAKeyCountsFromItsRelease)
     EXPECT_TRUE(Record(0).success);
     EXPECT_EQ(Record(0).elapsedMs, 310 + 50) << "noticed one completion interval after the click";
 
-    for (int tick = 0; tick < 3; ++tick)
-        rig.fire("_3");
+    rig.rest();
     shown = rig.showRound();
     opened = rig.now;
     for (int slot = 0; slot < 3; ++slot)

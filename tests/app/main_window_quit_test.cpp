@@ -26,16 +26,6 @@ using ::testing::IsEmpty;
 const QString kQuestion = "Test ještě běží. Ukončit program bez uložení výsledků?";
 const QString kResultsFile = "Eva 2024_03_05 09_07.mem";
 
-// The button of the question box with the given text.
-QAbstractButton *AnswerButton(QMessageBox &box, const QString &text)
-{
-    for (QAbstractButton *button : box.buttons())
-        if (button->text() == text)
-            return button;
-    ADD_FAILURE() << "no button " << text.toStdString();
-    return nullptr;
-}
-
 class QuittingTest : public ::testing::Test
 {
 protected:
@@ -48,8 +38,7 @@ protected:
         for (const CellPosition cell : rig.showRound())
             rig.click(cell);
         rig.fire("_2");
-        for (int tick = 0; tick < 3; ++tick)
-            rig.fire("_3");
+        rig.rest();
         rig.showRound();
         ASSERT_EQ(main.Controller().Log().LogIndex, 1);
     }
@@ -64,10 +53,10 @@ protected:
             asked = true;
             EXPECT_EQ(box->text(), kQuestion);
             EXPECT_EQ(box->buttons().size(), 2);
-            EXPECT_EQ(box->defaultButton(), AnswerButton(*box, "Ne"));
+            EXPECT_EQ(box->defaultButton(), ButtonWithText(*box, "Ne"));
             EXPECT_EQ(rig.buttons(), "010 Pokračuj") << "the test is paused while asked";
             EXPECT_THAT(rig.runningTimers(), IsEmpty());
-            AnswerButton(*box, answer)->click();
+            ButtonWithText(*box, answer)->click();
         });
         EXPECT_TRUE(asked);
     }

@@ -297,10 +297,8 @@ INSTANTIATE_TEST_SUITE_P(MainWindowStartUp, ModuleUnusable,
 void AnswerQuitQuestion(const std::function<void()> &quit, const QString &answer)
 {
     WhileModal(quit, [&](QWidget &box) {
-        for (auto *button : box.findChildren<QAbstractButton *>())
-            if (button->text() == answer)
-                return button->click();
-        ADD_FAILURE() << "no answer " << answer.toStdString();
+        if (auto *button = ButtonWithText(box, answer))
+            button->click();
     });
 }
 

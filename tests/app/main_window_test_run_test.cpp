@@ -55,8 +55,7 @@ protected:
         }
         rig.now = rig.main().Controller().InputStart() + elapsedMs - 50; // _2 adds its 50 ms
         rig.fire("_2");
-        for (int tick = 0; tick < 3; ++tick)
-            rig.fire("_3");
+        rig.rest();
         EXPECT_THAT(rig.runningTimers(), ElementsAre("_1")) << "the next round is due";
     }
 
@@ -119,8 +118,7 @@ TEST_F(WholeTest, FullLogEndsTheTestAsKonecDoes)
         rig.click(OtherCell(rig.showRound().at(0)));
         rig.fire("_2");
         if (attempt + 1 < kLogRecords)
-            for (int tick = 0; tick < 3; ++tick)
-                rig.fire("_3");
+            rig.rest();
     }
     EXPECT_EQ(rig.buttons(), "100 Pause");
     EXPECT_THAT(rig.runningTimers(), IsEmpty());
@@ -163,15 +161,7 @@ TEST_F(WholeTest, StartWhilePausedBeginsARunningTestWhoseRoundsKeepShowingTheirC
 // next test starts.
 TEST_F(WholeTest, TwoTestsOfOnePersonInOneMinuteKeepBothFilesAndTheChartExportsTheLast)
 {
-    QTemporaryDir out;
-    const QString csv = out.filePath(QStringLiteral("test.csv"));
-    rig.program().Chart().SetSaveFileChooser([&](QWidget *, const QString &) { return csv; });
-    const auto exported = [&] {
-        rig.program().Chart().findChild<QAction *>(QStringLiteral("exportCsv"))->trigger();
-        QFile file(csv);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return QString::fromUtf8(file.readAll()).split(u'\n').value(1).toStdString();
-    };
+    const auto exported = [&] { return rig.chartCsvLine().toStdString(); };
     for (std::int64_t elapsed : {1000, 2000}) {
         rig.startWithName([&] { Click("_start"); }, QStringLiteral("Dvojče"));
         PlayRound(elapsed);
@@ -269,43 +259,16 @@ protected:
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             boxes << box->text();
-            QStringList buttons;
+            buttonsOffered.clear();
             for (QAbstractButton *button : box->buttons())
-                buttons << button->text();
-            buttonsOffered = buttons;
-            QAbstractButton *chosen = nullptr;
-            for (QAbstractButton *button : box->buttons())
-                if (button->text() == (saveTo.isEmpty() ? "OK" : "Uložit jinam…"))
-                    chosen = button;
-            ASSERT_NE(chosen, nullptr);
-            chosen->click();
+                buttonsOffered << button->text();
+            if (auto *chosen = ButtonWithText(*box, saveTo.isEmpty() ? "OK" : "Uložit jinam…"))
+                chosen->click();
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             if (suggested.isEmpty())
                 suggested = dialog->selectedFiles().value(0);
-            // The dialog reads its folder on a thread of its own and may then put the suggested
-            // name back: the file is typed again until the choice holds.
-            const QString chosen = saveTo.value(0);
-            if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"))
-                name->setText(chosen);
-            QTimer::singleShot(0, dialog, [this, dialog, chosen] {
-                if (QApplication::activeModalWidget() == dialog &&
-                    dialog->selectedFiles() == QStringList{chosen}) {
-                    saveTo.removeFirst();
-                    static_cast<QDialog *>(dialog)->accept();
-                }
-            });
+            ChooseInFileDialog(*dialog, saveTo.value(0), [this] { saveTo.removeFirst(); });
         }
-    }
-
-    QString ExportedLine()
-    {
-        QTemporaryDir out;
-        const QString csv = out.filePath(QStringLiteral("test.csv"));
-        rig.program().Chart().SetSaveFileChooser([&](QWidget *, const QString &) { return csv; });
-        rig.program().Chart().findChild<QAction *>(QStringLiteral("exportCsv"))->trigger();
-        QFile file(csv);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return QString::fromUtf8(file.readAll()).split(u'\n').value(1);
     }
 
     QTemporaryDir home;
@@ -338,7 +301,7 @@ TEST_F(NoFolderLeft, DecliningToSaveElsewhereLeavesTheChartWhoseExportNamesPerso
     EXPECT_THAT(rig.sink.messages, IsEmpty());
     EXPECT_EQ(rig.buttons(), "100 Pause");
     ASSERT_TRUE(rig.program().Chart().isVisible());
-    EXPECT_EQ(ExportedLine(), "Eva,2024-03-05T09:07,,0,4,0,0");
+    EXPECT_EQ(rig.chartCsvLine(), "Eva,2024-03-05T09:07,,0,4,0,0");
 }
 
 // "Uložit jinam…" saves the results file where the user chooses, for example on a USB stick;
@@ -363,7 +326,7 @@ TEST_F(NoFolderLeft, SavingElsewhereWritesTheResultsFileWhereTheUserChooses)
     EXPECT_THAT(QDir(stick.path()).entryList(QDir::Files | QDir::Hidden),
                 ElementsAre(kResultsFile, "full"));
     ASSERT_TRUE(rig.program().Chart().isVisible());
-    EXPECT_EQ(ExportedLine(), "Eva,2024-03-05T09:07," + kResultsFile + ",0,4,0,0");
+    EXPECT_EQ(rig.chartCsvLine(), "Eva,2024-03-05T09:07," + kResultsFile + ",0,4,0,0");
 }
 
 } // namespace

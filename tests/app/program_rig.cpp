@@ -3,6 +3,7 @@
 #include "app/name_dialog.h"
 #include "board/board.h"
 #include "board/cell_widget.h"
+#include "results/chart_window.h"
 #include "store/results_file.h"
 
 #include <QDir>
@@ -97,6 +98,23 @@ std::vector<CellPosition> ProgramRig::showRound()
 void ProgramRig::click(CellPosition cell) const
 {
     QTest::mouseClick(main().GameBoard()->textCell(CellIndex(cell)), Qt::LeftButton);
+}
+
+void ProgramRig::rest()
+{
+    for (int tick = 0; tick < 3; ++tick)
+        fire("_3");
+}
+
+QString ProgramRig::chartCsvLine() const
+{
+    QTemporaryDir out;
+    const QString csv = out.filePath(QStringLiteral("test.csv"));
+    program().Chart().SetSaveFileChooser([&](QWidget *, const QString &) { return csv; });
+    Find<QAction>(program().Chart(), "exportCsv")->trigger();
+    QFile file(csv);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(file.readAll()).split(u'\n').value(1);
 }
 
 QStringList ProgramRig::archiveRowsAfterArchiv() const

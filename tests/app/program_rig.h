@@ -76,6 +76,10 @@ public:
     // From a round start due: fires _1 and T1 until input opens; returns the cells lit in turn.
     std::vector<CellPosition> showRound();
     void click(CellPosition cell) const;
+    // Fires the three ticks of the rest after an attempt; the next round start is then due.
+    void rest();
+    // Exports the chart window's log as CSV; the line of its first attempt.
+    QString chartCsvLine() const;
     // Runs the menu item "Archiv"; the archive list's rows, each as "person | time | file".
     QStringList archiveRowsAfterArchiv() const;
 

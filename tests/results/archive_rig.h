@@ -1,5 +1,6 @@
 #pragma once
 
+#include "menu_clicks.h"
 #include "results/archive_window.h"
 #include "results/chart_window.h"
 #include "store/results_file.h"
@@ -13,12 +14,20 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
 
 // Lets GoogleTest show the texts it compares.
 QT_BEGIN_NAMESPACE
@@ -30,15 +39,22 @@ QT_END_NAMESPACE
 
 namespace vorlant::test {
 
+// Logs that the export tests write and read back.
+const LogRecords kLogA = MakeLog({{4, true, 1500}, {4, false, 320}, {5, true, 98765}});
+const LogRecords kLogB = MakeLog({{2, false, 0}, {3, true, 1}});
+inline LogRecords FullLog()
+{
+    LogRecords log{};
+    for (int i = 0; i < kLogRecords; ++i)
+        log[i] = {2 + i % 9, i % 4 != 0, 1000LL * i};
+    return log;
+}
+
 // The archive window over a temporary folder, with the chart window it opens files in.
 class ArchiveRig : public ::testing::Test
 {
 protected:
-    void WriteResults(const QString &name, const LogRecords &log)
-    {
-        const ResultsBlock block = EncodeResults(log);
-        WriteBytes(name, std::string(reinterpret_cast<const char *>(block.data()), block.size()));
-    }
+    void WriteResults(const QString &name, const LogRecords &log) { WriteBytes(name, Block(log)); }
     void WriteBytes(const QString &name, const std::string &bytes)
     {
         std::ofstream out(Path(name).toStdString(), std::ios::binary);
@@ -80,22 +96,47 @@ protected:
         QTest::mouseDClick(SG1().viewport(), Qt::LeftButton, {}, CellCentre(row, column));
     }
     // Opens the menu "Soubor" of the menu bar and clicks the item with the given text.
-    void ClickFileMenu(const QString &text)
+    void ClickFileMenu(const QString &text) { ClickMenuItem(window, "Soubor", text); }
+    // Runs open, which reads results files, with a timer of the program's own running: the
+    // reading dialog below owner must show and the timer go on meanwhile.
+    static void ExpectDialogWhileReading(const QWidget &owner, const std::function<void()> &open)
     {
-        QMenu *file = window.findChild<QMenu *>("Soubor1");
-        ASSERT_NE(file, nullptr);
-        QMenuBar *bar = window.menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(file->menuAction()).center());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
-        for (QAction *action : file->actions()) {
-            if (action->text() == text) {
-                QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(action).center());
-                return;
-            }
-        }
-        file->close();
-        FAIL() << "no item " << text.toStdString();
+        int ticks = 0;
+        bool dialogSeen = false;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            ++ticks;
+            dialogSeen |= owner.findChild<QProgressDialog *>("progressReading") != nullptr;
+        });
+        ticker.start(0);
+        open();
+        EXPECT_TRUE(dialogSeen);
+        EXPECT_GT(ticks, 0) << "the program's timers ran during the reading";
+    }
+    // Runs open, cancelling the reading dialog below owner as soon as it shows.
+    static void CancelReading(const QWidget &owner, const std::function<void()> &open)
+    {
+        QTimer canceller;
+        QObject::connect(&canceller, &QTimer::timeout, [&] {
+            if (auto *dialog = owner.findChild<QProgressDialog *>("progressReading"))
+                QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+        });
+        canceller.start(0);
+        open();
+    }
+    // Export targets that cannot be written (below the regular file "plain", a folder standing
+    // there, below a missing folder), each with the message that reports it.
+    std::vector<std::pair<QString, std::string>> UnwritableTargets(const QString &extension)
+    {
+        const std::pair<QString, std::errc> targets[] = {
+            {Path("plain/out." + extension), std::errc::not_a_directory},
+            {Path("folder." + extension), std::errc::is_a_directory},
+            {Path("missing/out." + extension), std::errc::no_such_file_or_directory}};
+        std::vector<std::pair<QString, std::string>> cases;
+        for (const auto &[path, why] : targets)
+            cases.emplace_back(path, "Soubor " + path.toStdString() +
+                                         " nelze uložit: " + std::make_error_code(why).message());
+        return cases;
     }
     static QStringList Texts(const QMenu &menu)
     {

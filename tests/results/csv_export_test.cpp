@@ -1,4 +1,5 @@
 #include "archive_rig.h"
+#include "tests/app/gui_test_helpers.h"
 #include "tests/support/scoped_environment.h"
 
 #include <QAbstractButton>
@@ -10,8 +11,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
-
-#include <system_error>
 
 namespace vorlant {
 namespace {
@@ -25,15 +24,9 @@ const QString kDvorakLines = QStringLiteral("Dvořák Řehoř\nml. 2023_12_31 23
 const QString kDvorakShort = QStringLiteral("Dvořáková Eva 2024_01_01 00_00.mem");
 const QString kAdam = QStringLiteral("Adam Petr 2024_03_04 10_00.mem");
 
-const LogRecords kLogA = MakeLog({{4, true, 1500}, {4, false, 320}, {5, true, 98765}});
-const LogRecords kLogB = MakeLog({{2, false, 0}, {3, true, 1}});
-LogRecords FullLog()
-{
-    LogRecords log{};
-    for (int i = 0; i < kLogRecords; ++i)
-        log[i] = {2 + i % 9, i % 4 != 0, 1000LL * i};
-    return log;
-}
+using test::FullLog;
+using test::kLogA;
+using test::kLogB;
 
 class CsvExportTest : public test::ArchiveRig
 {
@@ -174,20 +167,11 @@ TEST_F(CsvExportTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndReason)
     WriteBytes("plain", "x");
     ASSERT_TRUE(QDir(root.path()).mkdir("folder.csv"));
     ShowArchive();
-    const struct
-    {
-        QString path;
-        std::errc why;
-    } cases[] = {{Path("plain/out.csv"), std::errc::not_a_directory},
-                 {Path("folder.csv"), std::errc::is_a_directory},
-                 {Path("missing/out.csv"), std::errc::no_such_file_or_directory}};
-    for (const auto &c : cases) {
+    for (const auto &[path, message] : UnwritableTargets("csv")) {
         sink.messages.clear();
-        target = c.path;
+        target = path;
         ClickFileMenu("Export do CSV…");
         TriggerChartExport();
-        const std::string message = "Soubor " + c.path.toStdString() +
-                                    " nelze uložit: " + std::make_error_code(c.why).message();
         EXPECT_EQ(sink.messages, (std::vector<std::string>{message, message}));
     }
     // Nothing is left behind: no temporary file beside any target, nothing in the folder.
@@ -224,17 +208,7 @@ TEST_F(CsvExportTest, TheSaveDialogSuggestsTheHomeFolderAndAsksBeforeReplacing)
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             if (suggested.isEmpty())
                 suggested = dialog->selectedFiles().value(0);
-            // The dialog reads the suggested folder on a thread of its own and, once it has,
-            // may put the suggested name back: the file is typed again until the choice holds.
-            const QString chosen = Path("existing.csv");
-            if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"))
-                name->setText(chosen);
-            // Later, so that this timer is free to answer the question that follows.
-            QTimer::singleShot(0, dialog, [dialog, chosen] {
-                if (QApplication::activeModalWidget() == dialog &&
-                    dialog->selectedFiles() == QStringList{chosen})
-                    static_cast<QDialog *>(dialog)->accept();
-            });
+            ChooseInFileDialog(*dialog, Path("existing.csv"));
         }
     });
     user.start(10);

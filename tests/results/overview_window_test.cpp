@@ -1,5 +1,4 @@
 #include "archive_rig.h"
-#include "menu_clicks.h"
 #include "workbook_reader.h"
 
 #include "results/overview_model.h"
@@ -354,32 +353,13 @@ TEST_F(OverviewWindowTest, ALongReadingShowsADialogThatCancelsItWhileTheProgramA
                      kFiles[0].log);
     ShowArchive();
     Overview().SetProgressDialogAfter(std::chrono::milliseconds(0)); // every reading is long
-    int ticks = 0;
-    QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
-    ticker.start(0);
-    bool dialogSeen = false;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        dialogSeen |= Overview().findChild<QProgressDialog *>("progressReading") != nullptr;
-    });
-    watcher.start(0);
-    ShowOverview();
-    EXPECT_TRUE(dialogSeen);
-    EXPECT_GT(ticks, 0) << "the program's timers ran during the reading";
+    ExpectDialogWhileReading(Overview(), [&] { ShowOverview(); });
     EXPECT_EQ(ShownColumn(Column::TestsColumn), QStringList{"28"});
     Overview().hide();
-    watcher.stop();
 
     // Cancelled: the window stays hidden and as it was, and nothing is reported.
     WriteResults(QStringLiteral("Novák Jan 2024_02_29 10_00.mem"), kFiles[0].log);
-    QTimer canceller;
-    QObject::connect(&canceller, &QTimer::timeout, [&] {
-        if (auto *dialog = Overview().findChild<QProgressDialog *>("progressReading"))
-            QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
-    });
-    canceller.start(0);
-    ClickFileMenu("Přehled osob");
+    CancelReading(Overview(), [&] { ClickFileMenu("Přehled osob"); });
     EXPECT_FALSE(Overview().isVisible());
     EXPECT_EQ(ShownColumn(Column::TestsColumn), QStringList{"28"});
     EXPECT_TRUE(sink.messages.empty());

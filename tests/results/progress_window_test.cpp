@@ -81,15 +81,6 @@ protected:
     }
 };
 
-TEST_F(ProgressWindowTest, TheMenusOfferProgressAndExportBetweenOpenAndClose)
-{
-    EXPECT_EQ(Texts(*window.findChild<QMenu *>("Soubor1")),
-              (QStringList{"Otevřít", "Vývoj výsledků", "Přehled osob", "Export do CSV…",
-                           "Export do Excelu…", "Konec"}));
-    EXPECT_EQ(Texts(*window.findChild<QMenu *>("PopupMenu1")),
-              (QStringList{"Vytvoření nové složky", "Vývoj výsledků", "Přehled osob"}));
-}
-
 TEST_F(ProgressWindowTest, WithoutARowOfAPersonThereIsOnlyAMessage)
 {
     WriteResults("x.mem", kMarch1); // listed, but without a person
@@ -238,35 +229,14 @@ TEST_F(ProgressWindowTest, ALongReadingShowsADialogThatCancelsItWhileTheProgramA
     window.Progress().SetProgressDialogAfter(std::chrono::milliseconds(0)); // every reading is long
 
     // Let it run through once: the dialog comes and goes, the window shows the tests.
-    int ticks = 0;
-    QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
-    ticker.start(0);
-    bool dialogSeen = false;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        dialogSeen |= window.Progress().findChild<QProgressDialog *>("progressReading") != nullptr;
-    });
-    watcher.start(0);
-    ClickFileMenu("Vývoj výsledků");
-    EXPECT_TRUE(dialogSeen);
-    EXPECT_GT(ticks, 0) << "the program's timers ran during the reading";
+    ExpectDialogWhileReading(window.Progress(), [&] { ClickFileMenu("Vývoj výsledků"); });
     EXPECT_EQ(window.Progress().Chart().Tests().size(), 28u);
     EXPECT_EQ(window.Progress().findChild<QProgressDialog *>("progressReading"), nullptr);
     window.Progress().hide();
-    watcher.stop();
 
     // Cancelled: the window stays hidden and as it was, and nothing is reported.
     WriteResults(QStringLiteral("Novák Jan 2024_02_29 10_00.mem"), kMarch1);
-    QTimer canceller;
-    QObject::connect(&canceller, &QTimer::timeout, [&] {
-        if (auto *dialog = window.Progress().findChild<QProgressDialog *>("progressReading")) {
-            QPushButton *cancel = dialog->findChild<QPushButton *>();
-            QTest::mouseClick(cancel, Qt::LeftButton);
-        }
-    });
-    canceller.start(0);
-    ClickFileMenu("Vývoj výsledků");
+    CancelReading(window.Progress(), [&] { ClickFileMenu("Vývoj výsledků"); });
     EXPECT_FALSE(window.Progress().isVisible());
     EXPECT_EQ(window.Progress().Chart().Tests().size(), 28u);
     EXPECT_TRUE(sink.messages.empty());

@@ -1,12 +1,10 @@
 #include "archive_rig.h"
-#include "menu_clicks.h"
 #include "workbook_reader.h"
 
 #include <QDir>
 #include <QLineEdit>
 
 #include <cmath>
-#include <system_error>
 
 namespace vorlant {
 namespace {
@@ -14,15 +12,9 @@ namespace {
 using test::MakeLog;
 using test::SpreadsheetSerial;
 
-const LogRecords kLogA = MakeLog({{4, true, 1500}, {4, false, 320}, {5, true, 98765}});
-const LogRecords kLogB = MakeLog({{2, false, 0}, {3, true, 1}});
-LogRecords FullLog()
-{
-    LogRecords log{};
-    for (int i = 0; i < kLogRecords; ++i)
-        log[i] = {2 + i % 9, i % 4 != 0, 1000LL * i};
-    return log;
-}
+using test::FullLog;
+using test::kLogA;
+using test::kLogB;
 
 // A results file as the sheet must show it.
 struct ExpectedFile
@@ -178,20 +170,11 @@ TEST_F(WorkbookExportTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndReaso
     ShowArchive();
     DoubleClickCell(0, 0);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
-    const struct
-    {
-        QString path;
-        std::errc why;
-    } cases[] = {{Path("plain/out.xlsx"), std::errc::not_a_directory},
-                 {Path("folder.xlsx"), std::errc::is_a_directory},
-                 {Path("missing/out.xlsx"), std::errc::no_such_file_or_directory}};
-    for (const auto &c : cases) {
+    for (const auto &[path, message] : UnwritableTargets("xlsx")) {
         sink.messages.clear();
-        target = c.path;
+        target = path;
         ClickFileMenu("Export do Excelu…");
         test::ClickMenuItem(chart, "Akce", "Export do Excelu…");
-        const std::string message = "Soubor " + c.path.toStdString() +
-                                    " nelze uložit: " + std::make_error_code(c.why).message();
         EXPECT_EQ(sink.messages, (std::vector<std::string>{message, message}));
     }
     // Nothing is left behind, and a cancelled dialog writes nothing and says nothing.

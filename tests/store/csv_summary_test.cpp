@@ -139,8 +139,7 @@ class ResultsReading : public test::TemporaryFolderTest
 TEST_F(ResultsReading, ReadsTheFirstBlockAndRefusesWhatIsNoResultsFile)
 {
     const LogRecords log = MakeLog({{4, true, 1500}, {5, false, 12}});
-    const ResultsBlock block = EncodeResults(log);
-    const std::string bytes(reinterpret_cast<const char *>(block.data()), block.size());
+    const std::string bytes = test::Block(log);
     WriteBytes(root / "whole.mem", bytes);
     WriteBytes(root / "longer.mem", bytes + "more");
     WriteBytes(root / "short.mem", bytes.substr(1));

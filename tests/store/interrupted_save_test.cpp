@@ -24,16 +24,11 @@ namespace vorlant {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Block;
 
 const std::string kName = "Novák Jan 2024_03_05 09_07.mem";
 const std::string kSecond = "Novák Jan (2) 2024_03_05 09_07.mem";
 const LocalTime kTime{2024, 3, 5, 9, 7};
-
-std::string Block(const LogRecords &records)
-{
-    const ResultsBlock block = EncodeResults(records);
-    return {reinterpret_cast<const char *>(block.data()), block.size()};
-}
 
 CandidateName NamesOfNovakJan()
 {
@@ -160,28 +155,20 @@ TEST_F(InterruptedSaveTest, AtStartOnlyCompleteTemporariesAreClaimedAndOnlyOldIn
     const int held = ::open(busy.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
     // Not a temporary of a results file, or not a regular file: never touched.
-    for (const std::string name :
-         {".notes.tmp", ".x.mem.tmp", "Ivo 2024_01_01 10_00.mem.Ab12Cd.tmp",
-          ".Ivo 2024_01_01 10_00.mem.Ab1.tmp", ".vysledky.csv.Ab12Cd.tmp"}) {
+    std::set<std::string> untouched = {
+        ".notes.tmp", ".x.mem.tmp", "Ivo 2024_01_01 10_00.mem.Ab12Cd.tmp",
+        ".Ivo 2024_01_01 10_00.mem.Ab1.tmp", ".vysledky.csv.Ab12Cd.tmp"};
+    for (const std::string &name : untouched) {
         WriteBytes(root / name, Block(records));
         MakeOld(root / name, 48);
     }
     WriteBytes(root / "outside.mem", Block(records));
     fs::create_symlink(root / "outside.mem", root / ".Link 2024_01_01 10_00.mem.Ab12Cd.tmp");
     fs::create_directory(root / ".Dir 2024_01_01 10_00.mem.Ab12Cd.tmp");
-    const std::set<std::string> untouched = {
-        ".notes.tmp",
-        ".x.mem.tmp",
-        "Ivo 2024_01_01 10_00.mem.Ab12Cd.tmp",
-        ".Ivo 2024_01_01 10_00.mem.Ab1.tmp",
-        ".vysledky.csv.Ab12Cd.tmp",
-        "outside.mem",
-        ".Link 2024_01_01 10_00.mem.Ab12Cd.tmp",
-        ".Dir 2024_01_01 10_00.mem.Ab12Cd.tmp",
-        ".Fresh 2024_01_01 10_00.mem.Ab12Cd.tmp",
-        ".Young 2024_01_01 10_00.mem.Ab12Cd.tmp",
-        ".Busy 2024_01_01 10_00.mem.Ab12Cd.tmp",
-    };
+    untouched.insert(
+        {"outside.mem", ".Link 2024_01_01 10_00.mem.Ab12Cd.tmp",
+         ".Dir 2024_01_01 10_00.mem.Ab12Cd.tmp", ".Fresh 2024_01_01 10_00.mem.Ab12Cd.tmp",
+         ".Young 2024_01_01 10_00.mem.Ab12Cd.tmp", ".Busy 2024_01_01 10_00.mem.Ab12Cd.tmp"});
 
     ClaimAtStart(root);
     ::close(held);

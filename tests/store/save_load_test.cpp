@@ -24,14 +24,9 @@ namespace vorlant {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Block;
 
 const std::string kFileName = "Novák Jan 2024_03_05 09_07.mem";
-
-std::string Block(const LogRecords &records)
-{
-    const ResultsBlock block = EncodeResults(records);
-    return {reinterpret_cast<const char *>(block.data()), block.size()};
-}
 
 class SaveLoadTest : public test::TemporaryFolderTest
 {
@@ -239,14 +234,10 @@ TEST_F(SaveLoadTest, EveryWayOfClaimingANameKeepsEveryFileOfTwoProcesses)
         const fs::path folder = root / std::to_string(static_cast<int>(method));
         fs::create_directory(folder);
         SaveInTwoProcessesAtOnce(50, [&](const LogRecords &records) {
-            const ResultsBlock block = EncodeResults(records);
             const auto name = [](int copy) {
                 return ResultsFileName("Novák Jan", {2024, 3, 5, 9, 7}, copy);
             };
-            return WriteNewFile(folder.string(), name,
-                                {reinterpret_cast<const char *>(block.data()), block.size()},
-                                method)
-                .has_value();
+            return WriteNewFile(folder.string(), name, Block(records), method).has_value();
         });
         EXPECT_EQ(Entries(folder).size(), 100u) << static_cast<int>(method);
         EXPECT_EQ(WholeFilesOfNovakJan(folder).size(), 100u) << static_cast<int>(method);

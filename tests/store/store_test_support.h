@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/attempt_log.h"
+#include "store/results_file.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,13 @@ inline LogRecords MakeLog(std::initializer_list<AttemptRecord> attempts)
     LogRecords log{};
     std::copy(attempts.begin(), attempts.end(), log.begin());
     return log;
+}
+
+// The bytes of a results file holding the records.
+inline std::string Block(const LogRecords &records)
+{
+    const ResultsBlock block = EncodeResults(records);
+    return {reinterpret_cast<const char *>(block.data()), block.size()};
 }
 
 // A fresh, empty folder `root` for each test, removed afterwards.
