@@ -141,10 +141,6 @@ TEST_F(ProgressWindowTest, HoveringAPointShowsItsFileAndValues)
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), kJanMarch1 + "\nNejdelší zopakovaná řada: 5\nPrůměrná délka: 4,4"
                                              "\nÚspěšnost %: 60,0");
-    QTest::mouseMove(View().viewport(), ViewportPositionOf(1, Value::SuccessPercent));
-    EXPECT_TRUE(QToolTip::text().startsWith("Novák Jan 2024_04_10 14_30.mem\n"))
-        << QToolTip::text().toStdString();
-
     // Away from every point the text goes.
     const QPoint between =
         (ViewportPositionOf(0, Value::SuccessPercent) + ViewportPositionOf(1, Value::Longest)) / 2;

@@ -2,7 +2,6 @@
 #include "workbook_reader.h"
 
 #include <QDir>
-#include <QLineEdit>
 
 #include <cmath>
 
@@ -117,15 +116,6 @@ TEST_F(WorkbookExportTest, TheArchiveExportsAnAttemptARowOfEveryListedFileAsType
               std::vector<std::string>{"Tyto soubory nelze načíst, v exportu chybí:\n" +
                                        kShort.toStdString()});
     EXPECT_EQ(Entries(Path("export")), QStringList{"vysledky.xlsx"});
-
-    // The name filter narrows the export as it narrows the list; an existing file is replaced.
-    sink.messages.clear();
-    QLineEdit &filter = *CB1().lineEdit();
-    filter.clear();
-    QTest::keyClicks(&filter, "N"); // becomes "Novák", the one first word
-    ClickFileMenu("Export do Excelu…");
-    ExpectAttemptsSheet(target, {kNovak, kNovakCopy});
-    EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(WorkbookExportTest, TheChartExportsTheAttemptsOfItsTestFromItsActionMenu)
