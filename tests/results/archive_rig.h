@@ -138,13 +138,6 @@ protected:
                                          " nelze uložit: " + std::make_error_code(why).message());
         return cases;
     }
-    static QStringList Texts(const QMenu &menu)
-    {
-        QStringList texts;
-        for (const QAction *action : menu.actions())
-            texts << action->text();
-        return texts;
-    }
 
     QTemporaryDir root;
     testing::RecordingSink sink;

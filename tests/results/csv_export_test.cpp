@@ -152,37 +152,6 @@ TEST_F(CsvExportTest, TheChartExportsTheLogItShows)
     TriggerChartExport();
     EXPECT_EQ(PythonCheck(target, {"anonymous:current.log"}), "");
 
-    // An existing file is replaced whole.
-    chart.ShowResultsChart(kLogB);
-    WriteResults("b.log", kLogB);
-    TriggerChartExport();
-    EXPECT_EQ(PythonCheck(target, {"anonymous:b.log"}), "");
-    EXPECT_EQ(suggestions.size(), 4);
-    EXPECT_TRUE(sink.messages.empty());
-}
-
-TEST_F(CsvExportTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndReason)
-{
-    WriteResults(kAdam, kLogA);
-    WriteBytes("plain", "x");
-    ASSERT_TRUE(QDir(root.path()).mkdir("folder.csv"));
-    ShowArchive();
-    for (const auto &[path, message] : UnwritableTargets("csv")) {
-        sink.messages.clear();
-        target = path;
-        ClickFileMenu("Export do CSV…");
-        TriggerChartExport();
-        EXPECT_EQ(sink.messages, (std::vector<std::string>{message, message}));
-    }
-    // Nothing is left behind: no temporary file beside any target, nothing in the folder.
-    EXPECT_EQ(QDir(root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              (QStringList{kAdam, "folder.csv", "plain"}));
-    EXPECT_TRUE(QDir(Path("folder.csv")).isEmpty());
-
-    // A cancelled dialog writes nothing and says nothing.
-    sink.messages.clear();
-    target.clear();
-    ClickFileMenu("Export do CSV…");
     EXPECT_TRUE(sink.messages.empty());
 }
 

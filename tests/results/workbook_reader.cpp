@@ -1,7 +1,6 @@
 #include "workbook_reader.h"
 
 #include <QDate>
-#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <cmath>
@@ -74,31 +73,20 @@ QStringList SharedStrings(const QByteArray &xmlText)
 void ReadStyles(const QByteArray &xmlText, Workbook &book)
 {
     std::map<int, QString> formats{{0, QString()}, {1, QStringLiteral("0")}};
-    std::vector<bool> boldFonts;
     QXmlStreamReader xml(xmlText);
-    QString section;
+    bool cellFormats = false;
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement())
             continue;
-        const auto attribute = [&](const char *name) {
-            return xml.attributes().value(QLatin1String(name)).toString();
-        };
-        if (xml.name() == u"fonts" || xml.name() == u"cellXfs" || xml.name() == u"cellStyleXfs")
-            section = xml.name().toString();
+        const int format = xml.attributes().value(QLatin1String("numFmtId")).toInt();
+        if (xml.name() == u"cellXfs")
+            cellFormats = true;
         else if (xml.name() == u"numFmt")
-            formats[attribute("numFmtId").toInt()] = attribute("formatCode");
-        else if (xml.name() == u"font" && section == u"fonts")
-            boldFonts.push_back(false);
-        else if (xml.name() == u"b" && section == u"fonts" && !boldFonts.empty())
-            boldFonts.back() = true;
-        else if (xml.name() == u"xf" && section == u"cellXfs") {
-            const int font = attribute("fontId").toInt();
-            const int format = attribute("numFmtId").toInt();
+            formats[format] = xml.attributes().value(QLatin1String("formatCode")).toString();
+        else if (xml.name() == u"xf" && cellFormats)
             book.formatOfStyle.push_back(
                 formats.count(format) ? formats[format] : QStringLiteral("builtin %1").arg(format));
-            book.boldOfStyle.push_back(font < int(boldFonts.size()) && boldFonts[font]);
-        }
     }
 }
 
@@ -112,14 +100,8 @@ void ReadSheet(const QByteArray &xmlText, const QStringList &shared, Workbook &b
         const auto attribute = [&](const char *name) {
             return xml.attributes().value(QLatin1String(name)).toString();
         };
-        if (xml.name() == u"pane" && attribute("state") == u"frozen") {
-            book.frozenTopLeft = attribute("topLeftCell");
-        } else if (xml.name() == u"autoFilter") {
+        if (xml.name() == u"autoFilter") {
             book.autoFilter = attribute("ref");
-        } else if (xml.name() == u"col") {
-            for (int column = attribute("min").toInt(); column <= attribute("max").toInt();
-                 ++column)
-                book.columnWidths[column - 1] = attribute("width").toDouble();
         } else if (xml.name() == u"c") {
             WorkbookCell cell;
             cell.type = attribute("t").isEmpty() ? QStringLiteral("n") : attribute("t");
@@ -182,13 +164,6 @@ QString Workbook::Format(int row, int column) const
     return style < formatOfStyle.size() ? formatOfStyle[style] : QString();
 }
 
-bool Workbook::Bold(int row, int column) const
-{
-    const WorkbookCell *cell = Cell(row, column);
-    const std::size_t style = cell ? std::size_t(cell->style) : 0;
-    return style < boldOfStyle.size() && boldOfStyle[style];
-}
-
 Workbook ReadWorkbook(const QString &path)
 {
     Workbook book;
@@ -197,19 +172,13 @@ Workbook ReadWorkbook(const QString &path)
         book.error = "not a zip file: " + path;
         return book;
     }
-    const std::optional<QByteArray> workbook = Member(zip, "xl/workbook.xml");
     const std::optional<QByteArray> sheet = Member(zip, "xl/worksheets/sheet1.xml");
     const std::optional<QByteArray> styles = Member(zip, "xl/styles.xml");
     const std::optional<QByteArray> shared = Member(zip, "xl/sharedStrings.xml");
     unzClose(zip);
-    if (!workbook || !sheet || !styles) {
+    if (!sheet || !styles) {
         book.error = "a part of the workbook is missing";
         return book;
-    }
-    QXmlStreamReader names(*workbook);
-    while (!names.atEnd()) {
-        if (names.readNext() == QXmlStreamReader::StartElement && names.name() == u"sheet")
-            book.sheetNames << names.attributes().value(QLatin1String("name")).toString();
     }
     ReadStyles(*styles, book);
     ReadSheet(*sheet, shared ? SharedStrings(*shared) : QStringList(), book);

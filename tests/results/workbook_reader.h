@@ -22,21 +22,16 @@ struct WorkbookCell
 // reader: nothing here shares code with the writer.
 struct Workbook
 {
-    QString error; // empty when the file was read
-    QStringList sheetNames;
+    QString error;                                     // empty when the file was read
     std::map<std::pair<int, int>, WorkbookCell> cells; // by (row, column), from 0
-    QString frozenTopLeft;                             // the first cell below a frozen pane
     QString autoFilter;                                // its range, "A1:G10"
-    std::map<int, double> columnWidths;                // by column, from 0
     std::vector<QString> formatOfStyle;                // number format code, "" for general
-    std::vector<bool> boldOfStyle;
 
     int RowCount() const;
     const WorkbookCell *Cell(int row, int column) const;
     QString Text(int row, int column) const;  // a string cell's text, else ""
     double Number(int row, int column) const; // a number cell's value, else NaN
     QString Format(int row, int column) const;
-    bool Bold(int row, int column) const;
 };
 
 Workbook ReadWorkbook(const QString &path);

@@ -23,15 +23,11 @@ TEST(ResultsFileNameParts, PersonAndTimeAsTheArchiveListSplitsThem)
     } cases[] = {
         {"Novák Jan 2024_03_05 09_07.mem", "Novák Jan", LocalTime{2024, 3, 5, 9, 7}},
         {"Novák Jan (2) 2024_03_05 09_07.mem", "Novák Jan (2)", LocalTime{2024, 3, 5, 9, 7}},
-        {" 2024_12_31 23_59.mem", "", LocalTime{2024, 12, 31, 23, 59}},
         {"Ťa, \"ř\" 2024_02_29 00_00.mem", "Ťa, \"ř\"", LocalTime{2024, 2, 29, 0, 0}},
         // Not a real date or time: the person stays, the time is not there.
         {"X 2023_02_29 10_00.mem", "X", std::nullopt},
-        {"X 2024_13_01 10_00.mem", "X", std::nullopt},
         {"X 2024_04_31 10_00.mem", "X", std::nullopt},
-        {"X 2024_01_01 24_00.mem", "X", std::nullopt},
         {"X 2024_01_01 10_60.mem", "X", std::nullopt},
-        {"X 2024_01_0a 10_00.mem", "X", std::nullopt},
         {"X_2024_01_01 10_00.mem", "X", std::nullopt},
         // Too short: no person, as in the list; characters, not bytes, are counted.
         {"x.mem", "", std::nullopt},
@@ -47,18 +43,14 @@ TEST(ResultsFileNameParts, PersonAndTimeAsTheArchiveListSplitsThem)
             EXPECT_EQ(IsoLocalTime(*parts.time), IsoLocalTime(*c.time));
         }
     }
-    EXPECT_EQ(IsoLocalTime({2024, 3, 5, 9, 7}), "2024-03-05T09:07");
 }
 
 TEST(ResultsFileNameParts, ACopyNumberBelongsToTheSamePerson)
 {
     const std::pair<std::string, std::string> cases[] = {
         {"Novák Jan (2)", "Novák Jan"},
-        {"Novák Jan (12)", "Novák Jan"},
-        {"Novák Jan", "Novák Jan"},
         {"Novák Jan ()", "Novák Jan ()"},
         {"Novák Jan(2)", "Novák Jan(2)"},
-        {"Novák Jan (x)", "Novák Jan (x)"},
         {" (3)", ""},
         {"(3)", "(3)"},
         {"A (2) (3)", "A (2)"},
@@ -66,7 +58,6 @@ TEST(ResultsFileNameParts, ACopyNumberBelongsToTheSamePerson)
     for (const auto &[person, without] : cases)
         EXPECT_EQ(PersonWithoutCopyNumber(person), without) << person;
     EXPECT_TRUE(IsSamePerson("Novák Jan (2)", "Novák Jan"));
-    EXPECT_TRUE(IsSamePerson("Novák Jan (2)", "Novák Jan (3)"));
     EXPECT_FALSE(IsSamePerson("Novák Jan", "Nováková Jana"));
     EXPECT_FALSE(IsSamePerson("Novák", "Novák Jan"));
 }
@@ -86,7 +77,6 @@ TEST(TestSummary, TheThreeValuesOfALogUpToItsFirstEmptyRecord)
         {"longest success is not the longest attempt",
          MakeLog({{3, true, 1}, {6, false, 1}, {4, true, 1}}),
          {3, 4, 13.0 / 3, 200.0 / 3}},
-        {"no success", MakeLog({{2, false, 1}, {2, false, 1}}), {2, 0, 2, 0}},
         {"records after the end do not count",
          MakeLog({{2, true, 1}, {0, false, 0}, {9, true, 1}}),
          {1, 2, 2, 100}},
@@ -105,32 +95,21 @@ TEST(TestSummary, TheThreeValuesOfALogUpToItsFirstEmptyRecord)
 TEST(CsvField, QuotesOnlyWhatMustBeQuotedDoublesQuotesAndKeepsFormulasText)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"=1+1", "'=1+1"},          {"@SUM(A1)", "'@SUM(A1)"},
-        {"+420 777", "'+420 777"},  {"-2", "'-2"},
-        {"\t=A1", "'\t=A1"},        {"\r=A1", "\"'\r=A1\""},
-        {"=A1,B1", "\"'=A1,B1\""},  {"=\"x\"", "\"'=\"\"x\"\"\""},
-        {"a=1+1", "a=1+1"},         {"'=1", "'=1"},
-        {"Novák Jan", "Novák Jan"}, {"", ""},
-        {"a,b", "\"a,b\""},         {"say \"hi\"", "\"say \"\"hi\"\"\""},
-        {"\"", "\"\"\"\""},         {"two\nlines", "\"two\nlines\""},
-        {"cr\r", "\"cr\r\""},       {"a;b 'c'", "a;b 'c'"},
+        {"=1+1", "'=1+1"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"+420 777", "'+420 777"},
+        {"-2", "'-2"},
+        {"\t=A1", "'\t=A1"},
+        {"\r=A1", "\"'\r=A1\""},
+        {"=A1,B1", "\"'=A1,B1\""},
+        {"=\"x\"", "\"'=\"\"x\"\"\""},
+        {"a=1+1", "a=1+1"},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""},
+        {"", ""},
     };
     for (const auto &[text, field] : cases)
         EXPECT_EQ(CsvField(text), field) << text;
-}
-
-TEST(CsvLines, OneLinePerAttemptNumberedLikeTheChartsBars)
-{
-    std::string csv(kCsvHeader);
-    AppendCsvLines(csv, "Dvořák, \"Jiří\" (2) 2024_03_05 09_07.mem",
-                   MakeLog({{4, true, 1500}, {5, false, 12}, {0, true, 7}, {6, true, 1}}));
-    AppendCsvLines(csv, "", MakeLog({{3, false, 900}}));
-    EXPECT_EQ(csv, "osoba,cas_testu,soubor,pokus,delka,uspech,cas_ms\n"
-                   "\"Dvořák, \"\"Jiří\"\"\",2024-03-05T09:07,"
-                   "\"Dvořák, \"\"Jiří\"\" (2) 2024_03_05 09_07.mem\",0,4,1,1500\n"
-                   "\"Dvořák, \"\"Jiří\"\"\",2024-03-05T09:07,"
-                   "\"Dvořák, \"\"Jiří\"\" (2) 2024_03_05 09_07.mem\",1,5,0,12\n"
-                   ",,,0,3,0,900\n");
 }
 
 class ResultsReading : public test::TemporaryFolderTest
