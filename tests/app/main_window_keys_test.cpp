@@ -1,4 +1,3 @@
-#include "app/name_dialog.h"
 #include "board/board.h"
 #include "board/cell_widget.h"
 #include "board/picture_cell.h"
@@ -248,7 +247,6 @@ TEST_F(KeyboardTest, AnswersComeInTheOrderGivenAndAKeyCountsFromItsRelease)
 {
     StartTest();
     std::vector<CellPosition> shown = rig.showRound();
-    std::int64_t opened = rig.now;
     rig.click(shown[0]);
     rig.click(shown[1]);
     Press(KeyAt(shown[2]));
@@ -264,7 +262,7 @@ TEST_F(KeyboardTest, AnswersComeInTheOrderGivenAndAKeyCountsFromItsRelease)
 
     rig.rest();
     shown = rig.showRound();
-    opened = rig.now;
+    const std::int64_t opened = rig.now;
     for (int slot = 0; slot < 3; ++slot)
         Tap(KeyAt(shown[std::size_t(slot)]));
     Press(KeyAt(shown[3]));

@@ -1,17 +1,12 @@
-#include "board/board.h"
-#include "board/cell_widget.h"
 #include "results/chart_attempts.h"
 #include "results/chart_window.h"
 #include "tests/app/program_rig.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -232,9 +227,7 @@ protected:
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             boxes << box->text();
-            buttonsOffered.clear();
-            for (QAbstractButton *button : box->buttons())
-                buttonsOffered << button->text();
+            elsewhereOffered = ButtonWithText(*box, "Uložit jinam…") != nullptr;
             if (auto *chosen = ButtonWithText(*box, saveTo.isEmpty() ? "OK" : "Uložit jinam…"))
                 chosen->click();
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
@@ -257,7 +250,7 @@ protected:
         "Soubor " + (rig.dataFolder() + '/' + kResultsFile).toStdString() + " nelze uložit";
     QStringList saveTo; // the files the user chooses in turn; none: "OK"
     QStringList boxes;
-    QStringList buttonsOffered;
+    bool elsewhereOffered = false;
     QString suggested;
     QTimer user;
 };
@@ -269,7 +262,7 @@ TEST_F(NoFolderLeft, DecliningToSaveElsewhereLeavesTheChartWhoseExportNamesPerso
     EndATest();
 
     EXPECT_EQ(boxes, QStringList{QString::fromStdString(failed)});
-    EXPECT_TRUE(buttonsOffered.contains("Uložit jinam…"));
+    EXPECT_TRUE(elsewhereOffered);
     ASSERT_TRUE(rig.program().Chart().isVisible());
     EXPECT_EQ(rig.chartCsvLine(), "Eva,2024-03-05T09:07,,0,4,0,0");
 }
