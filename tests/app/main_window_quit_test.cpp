@@ -60,11 +60,19 @@ protected:
         EXPECT_TRUE(asked);
     }
 
+    // A session that ends, or Ctrl+C in the terminal: the window closes unasked.
+    bool EndsOn(int signal)
+    {
+        std::raise(signal);
+        return QTest::qWaitFor([&] { return closed.count() == 1; });
+    }
+
     QString unsavedFolder() const { return rig.userDataFolder() + "/vorlant/neulozene"; }
 
     testing::ProgramRig rig;
     MainWindow &main = rig.main();
     QSignalSpy closed{&main, &MainWindow::Closed};
+    TerminationSignals termination{[this] { rig.program().EndBySignal(); }};
 };
 
 TEST_F(QuittingTest, KonecDuringATestAsksAndNeGoesOnWithTheTestAsItWas)
@@ -116,15 +124,12 @@ TEST_F(QuittingTest, WithNoTestUnderWayKonecQuitsWithoutAsking)
     EXPECT_EQ(closed.count(), 1);
 }
 
-// A session that ends, or Ctrl+C in the terminal, cannot be asked: a test with an attempt is
-// kept where a test whose save failed is kept.
+// A test with an attempt is kept where a test whose save failed is kept.
 TEST_F(QuittingTest, ATerminationSignalKeepsATestWithAnAttemptUnasked)
 {
-    TerminationSignals termination([&] { rig.program().EndBySignal(); });
     PlayOneAttempt();
     const AttemptRecord done = main.Controller().Log().records[0];
-    std::raise(SIGTERM);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return closed.count() == 1; }));
+    ASSERT_TRUE(EndsOn(SIGTERM));
     ASSERT_THAT(QDir(unsavedFolder()).entryList(QDir::Files), ElementsAre(kResultsFile));
     const LogRecords saved = testing::ReadResultsFile(unsavedFolder() + "/" + kResultsFile);
     EXPECT_EQ(saved[0], done);
@@ -135,13 +140,11 @@ TEST_F(QuittingTest, ATerminationSignalKeepsATestWithAnAttemptUnasked)
 // No folder takes the test: the program still ends at once, with no box nobody would answer.
 TEST_F(QuittingTest, ATerminationSignalThatCannotKeepTheTestEndsWithoutAsking)
 {
-    TerminationSignals termination([&] { rig.program().EndBySignal(); });
     ASSERT_TRUE(QDir().mkpath(rig.userDataFolder() + "/vorlant"));
     QFile standIn(unsavedFolder()); // a file where the folder belongs
     ASSERT_TRUE(standIn.open(QIODevice::WriteOnly));
     PlayOneAttempt();
-    std::raise(SIGTERM);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return closed.count() == 1; }));
+    ASSERT_TRUE(EndsOn(SIGTERM));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_THAT(rig.sink.messages, IsEmpty());
 }
@@ -149,7 +152,6 @@ TEST_F(QuittingTest, ATerminationSignalThatCannotKeepTheTestEndsWithoutAsking)
 // The session ends while the user is being asked: the answer cannot come any more.
 TEST_F(QuittingTest, ATerminationSignalDuringTheQuestionKeepsTheTestAndEnds)
 {
-    TerminationSignals termination([&] { rig.program().EndBySignal(); });
     PlayOneAttempt();
     WhileModal([&] { main.close(); },
                [&](QWidget &box) {
@@ -163,11 +165,9 @@ TEST_F(QuittingTest, ATerminationSignalDuringTheQuestionKeepsTheTestAndEnds)
 
 TEST_F(QuittingTest, ATerminationSignalBeforeAnyAttemptKeepsNothing)
 {
-    TerminationSignals termination([&] { rig.program().EndBySignal(); });
     rig.startWithName([&] { rig.button("_start")->click(); }, "Eva");
     rig.showRound();
-    std::raise(SIGHUP);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return closed.count() == 1; }));
+    ASSERT_TRUE(EndsOn(SIGHUP));
     EXPECT_FALSE(QFileInfo::exists(unsavedFolder()));
 }
 
