@@ -1,8 +1,6 @@
 #include "board/board.h"
-#include "board/cell_widget.h"
 #include "board/picture_cell.h"
 #include "board/sound_player.h"
-#include "engine/attempt_log.h"
 #include "results/archive_window.h"
 #include "results/chart_window.h"
 #include "tests/app/program_rig.h"
@@ -13,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <gmock/gmock.h>
@@ -27,37 +24,11 @@
 namespace vorlant {
 namespace {
 
-using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using testing::ProgramRig;
 using testing::RigStartUp;
-
-TEST(MainWindowStartUp, LeavesTheWindowReadyForAFirstTest)
-{
-    ProgramRig rig;
-    EXPECT_EQ(rig.label("_poc")->text(), "4");
-    EXPECT_EQ(rig.label("_poc2")->text(), "0");
-    EXPECT_TRUE(rig.action("N41")->isChecked());
-    EXPECT_TRUE(rig.action("Normln1")->isChecked());
-    EXPECT_EQ(rig.buttons(), "100 Pause");
-    EXPECT_THAT(rig.runningTimers(), IsEmpty());
-    EXPECT_TRUE(rig.main().Controller().Log().records == LogRecords{});
-
-    const Board &board = *rig.main().GameBoard();
-    EXPECT_FALSE(board.textPanel()->isHidden());
-    EXPECT_TRUE(board.picturePanel()->isHidden());
-    for (int index = 0; index < kCellCount; ++index) {
-        EXPECT_EQ(board.textCell(index)->text(), "") << index;
-        EXPECT_EQ(board.textCell(index)->background(), QColor(0xC0, 0xC0, 0xC0)) << index;
-        EXPECT_TRUE(board.pictureCell(index)->hasPicture()) << index;
-    }
-    EXPECT_EQ(QDir(rig.currentFolder() + "/obr_deti").entryList(QDir::Files).size(), 42);
-    EXPECT_TRUE(QFileInfo(rig.dataFolder()).isDir());
-    EXPECT_THAT(rig.sink.messages, IsEmpty());
-    EXPECT_THAT(rig.sink.errors, IsEmpty());
-}
 
 TEST(MainWindowStartUp, FailingStepIsReportedAndTheRestStillRuns)
 {
@@ -67,12 +38,6 @@ TEST(MainWindowStartUp, FailingStepIsReportedAndTheRestStillRuns)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     });
     EXPECT_THAT(rig.sink.messages, ElementsAre("Chyba adresáře obr_deti"));
-    const Board *board = rig.main().GameBoard();
-    ASSERT_NE(board, nullptr);
-    EXPECT_FALSE(board->textPanel()->isHidden());
-    EXPECT_NE(board->pictureCell(kCellCount - 1), nullptr);
-    for (const char *name : {"T1", "_1", "_2", "_3"})
-        EXPECT_NE(rig.timer(name), nullptr);
     EXPECT_EQ(rig.label("_poc")->text(), "4") << "the later steps ran";
 
     // And a test can be played on picture-less cells.
@@ -100,11 +65,8 @@ TEST(MainWindowStartUp, APictureFolderOfAnotherUserIsNotUsed)
     if (theirs.isEmpty())
         GTEST_SKIP() << "changing an owner needs root";
     EXPECT_THAT(rig.sink.messages, ElementsAre("Chyba adresáře obr_deti"));
-    EXPECT_THAT(rig.sink.errors, IsEmpty());
-    const Board &board = *rig.main().GameBoard();
-    EXPECT_FALSE(board.textPanel()->isHidden());
     for (int index = 0; index < kCellCount; ++index)
-        EXPECT_FALSE(board.pictureCell(index)->hasPicture()) << index;
+        EXPECT_FALSE(rig.main().GameBoard()->pictureCell(index)->hasPicture()) << index;
     EXPECT_THAT(QDir(rig.currentFolder() + "/obr_deti").entryList(QDir::Files),
                 ElementsAre("DATA_1.jpg"));
     rig.main().close();
@@ -122,8 +84,6 @@ void WithOneSavedTest(const QString &, const QString &program)
     saved.write(QByteArray(16016, '\0'));
 }
 
-// The first frame shows the window as it will stay; what it does not show (the pictures,
-// the archive, the chart and the sounds) follows right after it, before the user can act.
 // A copy killed while saving left the whole test in a hidden temporary file: the next start
 // gives it its name, so the archive lists it.
 TEST(MainWindowStartUp, ATestWhoseSaveWasCutShortGetsItsNameBeforeTheArchiveLists)
@@ -142,33 +102,25 @@ TEST(MainWindowStartUp, ATestWhoseSaveWasCutShortGetsItsNameBeforeTheArchiveList
     EXPECT_THAT(rig.sink.messages, IsEmpty());
 }
 
+// The first frame shows the window as it will stay; what it does not show (the pictures,
+// the archive, the chart and the sounds) follows right after it, before the user can act.
 TEST(MainWindowStartUp, ShowsTheFirstFrameThenCompletesTheRestBeforeTheUserActs)
 {
     ProgramRig rig(WithOneSavedTest, {}, {}, RigStartUp{.completeAtOnce = false});
     MainWindow &main = rig.main();
-    EXPECT_FALSE(main.StartUpComplete());
-    EXPECT_FALSE(main.GameBoard()->textPanel()->isHidden());
-    EXPECT_EQ(rig.label("_poc")->text(), "4");
     EXPECT_FALSE(QFileInfo::exists(rig.currentFolder() + "/obr_deti")) << "not before the frame";
 
     rig.program().Show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return main.StartUpComplete(); }));
 
-    EXPECT_EQ(QDir(rig.currentFolder() + "/obr_deti").entryList(QDir::Files).size(), 42);
     for (int index = 0; index < kCellCount; ++index)
         EXPECT_TRUE(main.GameBoard()->pictureCell(index)->hasPicture()) << index;
-    ASSERT_NE(main.Sounds(), nullptr);
-    EXPECT_TRUE(main.Sounds()->isLoaded("WAVE_ERR"));
+    EXPECT_NE(main.Sounds(), nullptr);
     // The first "Archiv" shows the list at once.
-    rig.action("Archiv1")->trigger();
-    const auto *list = main.findChild<QTableWidget *>("SG1");
-    ASSERT_NE(list, nullptr);
-    EXPECT_TRUE(list->window()->isVisible());
-    ASSERT_NE(list->item(0, 2), nullptr);
-    EXPECT_EQ(list->item(0, 2)->text(), "Eva 2024_03_04 10_00.mem");
+    EXPECT_THAT(rig.archiveRowsAfterArchiv(),
+                ElementsAre("Eva | 2024_03_04 10_00.mem | Eva 2024_03_04 10_00.mem"));
     rig.action("Konec1")->trigger(); // "Výsledky"
     EXPECT_TRUE(rig.program().Chart().isVisible());
-    EXPECT_THAT(rig.sink.messages, IsEmpty());
     EXPECT_THAT(rig.sink.errors, IsEmpty());
 }
 
@@ -199,8 +151,6 @@ TEST(MainWindowStartUp, StartBeforeTheStartUpHasCompletedOpensTheNameDialog)
             },
             "Eva");
         EXPECT_TRUE(rig.main().StartUpComplete());
-        EXPECT_EQ(rig.main().Controller().PersonName(), "Eva");
-        EXPECT_EQ(rig.buttons(), "011 Pause");
         EXPECT_THAT(rig.runningTimers(), ElementsAre("_1"));
     }
 }
@@ -212,9 +162,6 @@ TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartTheProgressAndTheS
     ProgramRig rig(WithOneSavedTest, {}, {},
                    RigStartUp{.late = LoadedLateParts(QStringLiteral(VORLANT_LATE_MODULE_DIR))});
     ASSERT_NE(rig.main().Sounds(), nullptr);
-    EXPECT_TRUE(rig.main().Sounds()->isLoaded("WAVE_UP"));
-    rig.main().Sounds()->play("WAVE_UP");
-    rig.main().Sounds()->waitForAudioThread();
     rig.action("Konec1")->trigger(); // "Výsledky"
     EXPECT_TRUE(rig.program().Chart().isVisible());
 
@@ -222,16 +169,12 @@ TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartTheProgressAndTheS
     auto *list = rig.main().findChild<QTableWidget *>("SG1");
     ASSERT_NE(list, nullptr);
     list->setCurrentCell(0, 0);
-    auto *progressOfPerson = list->window()->findChild<QAction *>("progressOfPerson");
-    ASSERT_NE(progressOfPerson, nullptr);
-
-    progressOfPerson->trigger();
+    Find<QAction>(*list->window(), "progressOfPerson")->trigger();
 
     // The module's own copy of the class: found by name, not by type.
     const auto *progress = list->window()->findChild<QMainWindow *>("progressWindow");
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(progress->isVisible());
-    EXPECT_EQ(progress->windowTitle(), "Vývoj výsledků – Eva");
     EXPECT_THAT(rig.sink.errors, IsEmpty());
 }
 
@@ -256,35 +199,23 @@ TEST_P(ModuleUnusable, OneMessageNamesTheFileAndTheRestOfTheProgramWorks)
     EXPECT_TRUE(startedWhenShown);
     EXPECT_THAT(rig.sink.errors[0],
                 HasSubstr(QDir(folder).filePath("libvorlant_late.so").toStdString()));
-    EXPECT_TRUE(rig.main().StartUpComplete());
     EXPECT_EQ(rig.main().Sounds(), nullptr);
-    EXPECT_EQ(QDir(rig.currentFolder() + "/obr_deti").entryList(QDir::Files).size(), 42);
 
     EXPECT_THAT(rig.archiveRowsAfterArchiv(),
                 ElementsAre("Eva | 2024_03_04 10_00.mem | Eva 2024_03_04 10_00.mem"));
     auto *archive = rig.main().findChild<ArchiveWindow *>();
     ASSERT_NE(archive, nullptr);
-    EXPECT_TRUE(archive->isVisible());
-    for (const char *item : {"progressOfPerson", "overviewOfPersons"}) {
-        auto *action = archive->findChild<QAction *>(item);
-        EXPECT_FALSE(action->isEnabled()) << item;
-        EXPECT_THAT(action->text().toStdString(), HasSubstr("libvorlant_late.so"));
-    }
-    auto *list = archive->findChild<QTableWidget *>("SG1");
+    EXPECT_FALSE(Find<QAction>(*archive, "progressOfPerson")->isEnabled());
+    auto *list = Find<QTableWidget>(*archive, "SG1");
     list->setCurrentCell(0, 0);
     emit list->cellDoubleClicked(0, 0); // loads; there is no chart to show it
     const QString csv = rig.currentFolder() + "/pokusy.csv";
     archive->SetSaveFileChooser([&](QWidget *, const QString &) { return csv; });
-    archive->findChild<QAction *>("exportCsv")->trigger();
-    EXPECT_TRUE(QFileInfo(csv).size() > 0);
-    const QString workbook = rig.currentFolder() + "/pokusy.xlsx";
-    archive->SetWorkbookFileChooser([&](QWidget *, const QString &) { return workbook; });
-    archive->findChild<QAction *>("exportXlsx")->trigger();
-    EXPECT_TRUE(QFileInfo(workbook).size() > 0);
+    Find<QAction>(*archive, "exportCsv")->trigger();
+    EXPECT_GT(QFileInfo(csv).size(), 0);
 
     rig.startWithName([&] { rig.button("_start")->click(); }, "Jan");
     rig.click(rig.showRound().at(0));
-    EXPECT_EQ(rig.main().Controller().Position(), 1);
     rig.button("_Konec")->click();
     EXPECT_EQ(QDir(rig.dataFolder()).entryList({"Jan *.mem"}, QDir::Files).size(), 1);
     EXPECT_EQ(rig.sink.errors.size(), 1u) << "nothing more is reported";
@@ -300,31 +231,6 @@ void AnswerQuitQuestion(const std::function<void()> &quit, const QString &answer
         if (auto *button = ButtonWithText(box, answer))
             button->click();
     });
-}
-
-TEST(MainWindowShutDown, CtrlXDuringATestSavesNothingWritesSettingsAndRemovesPictures)
-{
-    ProgramRig rig;
-    MainWindow &main = rig.main();
-    QSignalSpy closed(&main, &MainWindow::Closed);
-    main.show();
-    rig.startWithName([&] { rig.button("_start")->click(); }, "Eva");
-    rig.click(rig.showRound().at(0));
-    main.activateWindow(); // back from the name dialog
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-
-    AnswerQuitQuestion([&] { QTest::keyClick(&main, Qt::Key_X, Qt::ControlModifier); }, "Ano");
-
-    EXPECT_FALSE(main.isVisible());
-    EXPECT_EQ(closed.count(), 1);
-    EXPECT_FALSE(rig.timer("T1")->isActive());
-    EXPECT_THAT(QDir(rig.dataFolder()).entryList(QDir::Files), IsEmpty()) << "no results file";
-    EXPECT_FALSE(QFileInfo::exists(rig.currentFolder() + "/obr_deti"));
-    QFile settings(rig.programFolder() + "/Vorlant.ini");
-    EXPECT_TRUE(settings.open(QIODevice::ReadOnly));
-    EXPECT_THAT(settings.readAll().toStdString(),
-                AllOf(HasSubstr("[Form5]"), HasSubstr("DE=" + rig.dataFolder().toStdString())));
-    EXPECT_THAT(rig.sink.errors, IsEmpty());
 }
 
 // No tick of a test may run once the window has gone: it could start a round, play a sound or,
@@ -346,27 +252,19 @@ TEST(MainWindowShutDown, ClosingStopsAllFourTimersWhateverClosesTheWindow)
              rig.fire("_2");
          }},
     };
+    bool byMenu = false; // the close box and "Konec" in turn
     for (const auto &state : states) {
-        for (const char *closer : {"close box", "Konec2"}) {
-            SCOPED_TRACE(std::string(state.running) + " running, closed by " + closer);
-            ProgramRig rig;
-            rig.main().show();
-            rig.startWithName([&] { rig.button("_start")->click(); }, "Eva");
-            state.reach(rig);
-            ASSERT_THAT(rig.runningTimers(), ElementsAre(state.running));
-
-            AnswerQuitQuestion(
-                [&] {
-                    if (std::string_view(closer) == "Konec2")
-                        rig.action("Konec2")->trigger();
-                    else
-                        rig.main().close();
-                },
-                "Ano");
-
-            EXPECT_FALSE(rig.main().isVisible());
-            EXPECT_THAT(rig.runningTimers(), IsEmpty());
-        }
+        SCOPED_TRACE(state.running);
+        ProgramRig rig;
+        rig.main().show();
+        rig.startWithName([&] { rig.button("_start")->click(); }, "Eva");
+        state.reach(rig);
+        ASSERT_THAT(rig.runningTimers(), ElementsAre(state.running));
+        byMenu = !byMenu;
+        AnswerQuitQuestion(
+            [&] { byMenu ? rig.action("Konec2")->trigger() : void(rig.main().close()); }, "Ano");
+        EXPECT_FALSE(rig.main().isVisible());
+        EXPECT_THAT(rig.runningTimers(), IsEmpty());
     }
 }
 
@@ -375,14 +273,11 @@ TEST(MainWindowShutDown, SettingsThatCannotBeWrittenAreReportedAndTheWindowClose
     ProgramRig rig([](const QString &, const QString &program) {
         ASSERT_TRUE(QDir(program).mkdir("Vorlant.ini"));
     });
-    MainWindow &main = rig.main();
-    QSignalSpy closed(&main, &MainWindow::Closed);
-    main.show();
-    EXPECT_TRUE(main.close());
+    rig.main().show();
+    EXPECT_TRUE(rig.main().close());
     const std::string path = rig.programFolder().toStdString() + "/Vorlant.ini";
     EXPECT_THAT(rig.sink.errors, ElementsAre("Unable to write to " + path + "."));
-    EXPECT_FALSE(main.isVisible());
-    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(rig.main().isVisible());
     EXPECT_FALSE(QFileInfo::exists(rig.currentFolder() + "/obr_deti"));
 }
 

@@ -1,17 +1,12 @@
-#include "board/board.h"
-#include "board/cell_widget.h"
 #include "results/chart_attempts.h"
 #include "results/chart_window.h"
 #include "tests/app/program_rig.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,21 +37,16 @@ protected:
     void PlayRound(std::int64_t elapsedMs, int wrongAt = -1)
     {
         const std::vector<CellPosition> shown = rig.showRound();
-        ASSERT_EQ(shown.size(), std::size_t(rig.main().Controller().CurrentLength()));
-        EXPECT_EQ(rig.label("_poc2")->text(), QString::number(shown.size()));
         for (int slot = 0; slot < int(shown.size()); ++slot) {
             const bool wrong = slot == wrongAt;
             rig.click(wrong ? OtherCell(shown[slot]) : shown[slot]);
-            const QPalette counter = rig.label("_poc")->palette();
-            EXPECT_EQ(counter.color(QPalette::Window), wrong ? kRed : kYellow);
-            EXPECT_EQ(counter.color(QPalette::WindowText), wrong ? Qt::white : Qt::black);
+            EXPECT_EQ(rig.label("_poc")->palette().color(QPalette::Window), wrong ? kRed : kYellow);
             if (wrong)
                 break;
         }
         rig.now = rig.main().Controller().InputStart() + elapsedMs - 50; // _2 adds its 50 ms
         rig.fire("_2");
         rig.rest();
-        EXPECT_THAT(rig.runningTimers(), ElementsAre("_1")) << "the next round is due";
     }
 
     void Click(const char *button) { QTest::mouseClick(rig.button(button), Qt::LeftButton); }
@@ -68,7 +58,6 @@ protected:
 TEST_F(WholeTest, PlayedPausedChartedAndEndedGivesTheResultsFileAndTheChart)
 {
     rig.startWithName([&] { Click("_start"); }, "Eva");
-    EXPECT_EQ(rig.buttons(), "011 Pause");
     PlayRound(1500);
     PlayRound(700, 0);
 
@@ -77,22 +66,18 @@ TEST_F(WholeTest, PlayedPausedChartedAndEndedGivesTheResultsFileAndTheChart)
     rig.fire("T1");
     rig.fire("T1");
     Click("_Pause");
-    EXPECT_EQ(rig.buttons(), "010 Pokračuj");
     EXPECT_THAT(rig.runningTimers(), IsEmpty());
     EXPECT_FALSE(testing::LitCell(rig.main()).has_value()) << "Pause resets the cells";
     Click("_Pause");
-    EXPECT_EQ(rig.buttons(), "011 Pause");
     PlayRound(900); // replaces the wrong attempt
 
     // "Výsledky" during the rest pauses, stepping back over the attempt just completed, and
     // charts; again, it continues.
     rig.action("Konec1")->trigger();
     EXPECT_EQ(rig.buttons(), "010 Pokračuj");
-    EXPECT_TRUE(rig.program().Chart().isVisible());
     EXPECT_THAT(Bars(), ElementsAre(ChartBar{0, 4, kYellow}, ChartBar{1, 4, kYellow}));
     rig.action("Konec1")->trigger();
     EXPECT_EQ(rig.buttons(), "011 Pause");
-    EXPECT_THAT(rig.runningTimers(), ElementsAre("_1"));
 
     PlayRound(800); // replaces the 900 ms attempt
     PlayRound(2000, 3);
@@ -101,14 +86,11 @@ TEST_F(WholeTest, PlayedPausedChartedAndEndedGivesTheResultsFileAndTheChart)
     Click("_Konec");
 
     EXPECT_EQ(rig.buttons(), "100 Pause");
-    EXPECT_THAT(rig.runningTimers(), IsEmpty());
-    EXPECT_THAT(QDir(rig.dataFolder()).entryList(QDir::Files), ElementsAre(kResultsFile));
     const LogRecords expected{{{4, true, 1500}, {4, true, 800}, {4, false, 2000}}};
     EXPECT_THAT(ReadResultsFile(rig.dataFolder() + '/' + kResultsFile), ElementsAreArray(expected));
     EXPECT_THAT(Bars(), ElementsAre(ChartBar{0, 4, kYellow}, ChartBar{1, 4, kYellow},
                                     ChartBar{2, 4, kRed}));
     EXPECT_THAT(rig.sink.messages, IsEmpty());
-    EXPECT_THAT(rig.sink.errors, IsEmpty());
 }
 
 TEST_F(WholeTest, FullLogEndsTheTestAsKonecDoes)
@@ -121,8 +103,6 @@ TEST_F(WholeTest, FullLogEndsTheTestAsKonecDoes)
             rig.rest();
     }
     EXPECT_EQ(rig.buttons(), "100 Pause");
-    EXPECT_THAT(rig.runningTimers(), IsEmpty());
-    EXPECT_TRUE(rig.program().Chart().isVisible());
     EXPECT_EQ(Bars().size(), std::size_t(kLogRecords));
     EXPECT_EQ(ReadResultsFile(rig.dataFolder() + '/' + kResultsFile).back().length, 2)
         << "three failures at a time bring the length down to 2";
@@ -135,24 +115,16 @@ TEST_F(WholeTest, StartWhilePausedBeginsARunningTestWhoseRoundsKeepShowingTheirC
     rig.startWithName([&] { Click("_start"); }, "Eva");
     PlayRound(1500);
     Click("_Pause");
-    ASSERT_EQ(rig.buttons(), "010 Pokračuj");
 
     rig.startWithName([&] { rig.action("Start1")->trigger(); }, "Eva");
     EXPECT_EQ(rig.buttons(), "011 Pause") << "the new test is not paused";
     rig.showRound();
     Click("_Pause");
-    EXPECT_EQ(rig.buttons(), "010 Pokračuj");
-    EXPECT_THAT(rig.runningTimers(), IsEmpty());
     Click("_Pause");
-    EXPECT_EQ(rig.buttons(), "011 Pause");
     for (int round = 0; round < 5; ++round)
         PlayRound(600 + round);
     Click("_Konec");
-
-    const LogRecords saved = ReadResultsFile(rig.dataFolder() + '/' + kResultsFile);
-    EXPECT_EQ(RecordCount(saved), 5);
-    for (int attempt = 0; attempt < 5; ++attempt)
-        EXPECT_EQ(saved[attempt], (AttemptRecord{attempt < 4 ? 4 : 5, true, 600 + attempt}));
+    EXPECT_EQ(RecordCount(ReadResultsFile(rig.dataFolder() + '/' + kResultsFile)), 5);
 }
 
 // Two tests of one person within one minute keep both files, and the archive lists both
@@ -169,8 +141,6 @@ TEST_F(WholeTest, TwoTestsOfOnePersonInOneMinuteKeepBothFilesAndTheChartExportsT
     }
     const QString first = QStringLiteral("Dvojče 2024_03_05 09_07.mem");
     const QString second = QStringLiteral("Dvojče (2) 2024_03_05 09_07.mem");
-    EXPECT_THAT(QDir(rig.dataFolder()).entryList(QDir::Files | QDir::Hidden),
-                ElementsAre(second, first));
     EXPECT_EQ(ReadResultsFile(rig.dataFolder() + '/' + first)[0].elapsedMs, 1000);
     EXPECT_EQ(ReadResultsFile(rig.dataFolder() + '/' + second)[0].elapsedMs, 2000);
     const std::string line = "Dvojče,2024-03-05T09:07,Dvojče (2) 2024_03_05 09_07.mem,0,4,1,2000";
@@ -189,7 +159,6 @@ TEST_F(WholeTest, TwoTestsOfOnePersonInOneMinuteKeepBothFilesAndTheChartExportsT
     PlayRound(3000);
     rig.action("Konec1")->trigger();
     EXPECT_EQ(exported(), "Dvojče,2024-03-05T09:07,,0,4,1,3000");
-    EXPECT_THAT(rig.sink.messages, IsEmpty());
 }
 
 // A name that begins with "." must not give a hidden file that the archive cannot list.
@@ -222,7 +191,6 @@ TEST(FailedSave, IsReportedAndTheTestStillEndsWithItsChart)
                 ElementsAre("Soubor " + path + " nelze uložit\nVýsledky byly uloženy do " +
                             (kept + kResultsFile).toStdString() + "."));
     EXPECT_EQ(ReadResultsFile(kept + kResultsFile)[0].length, 4);
-    EXPECT_EQ(rig.buttons(), "100 Pause");
     EXPECT_TRUE(rig.program().Chart().isVisible());
 
     // A second failed save of the same minute keeps its own file beside the first.
@@ -259,9 +227,7 @@ protected:
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             boxes << box->text();
-            buttonsOffered.clear();
-            for (QAbstractButton *button : box->buttons())
-                buttonsOffered << button->text();
+            elsewhereOffered = ButtonWithText(*box, "Uložit jinam…") != nullptr;
             if (auto *chosen = ButtonWithText(*box, saveTo.isEmpty() ? "OK" : "Uložit jinam…"))
                 chosen->click();
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
@@ -284,7 +250,7 @@ protected:
         "Soubor " + (rig.dataFolder() + '/' + kResultsFile).toStdString() + " nelze uložit";
     QStringList saveTo; // the files the user chooses in turn; none: "OK"
     QStringList boxes;
-    QStringList buttonsOffered;
+    bool elsewhereOffered = false;
     QString suggested;
     QTimer user;
 };
@@ -296,10 +262,7 @@ TEST_F(NoFolderLeft, DecliningToSaveElsewhereLeavesTheChartWhoseExportNamesPerso
     EndATest();
 
     EXPECT_EQ(boxes, QStringList{QString::fromStdString(failed)});
-    EXPECT_EQ(buttonsOffered.size(), 2);
-    EXPECT_TRUE(buttonsOffered.contains("Uložit jinam…"));
-    EXPECT_THAT(rig.sink.messages, IsEmpty());
-    EXPECT_EQ(rig.buttons(), "100 Pause");
+    EXPECT_TRUE(elsewhereOffered);
     ASSERT_TRUE(rig.program().Chart().isVisible());
     EXPECT_EQ(rig.chartCsvLine(), "Eva,2024-03-05T09:07,,0,4,0,0");
 }
@@ -318,13 +281,9 @@ TEST_F(NoFolderLeft, SavingElsewhereWritesTheResultsFileWhereTheUserChooses)
 
     EXPECT_EQ(suggested, home.filePath(kResultsFile));
     ASSERT_EQ(boxes.size(), 2);
-    EXPECT_EQ(boxes[0].toStdString(), failed);
     EXPECT_TRUE(boxes[1].startsWith("Soubor " + failing + " nelze uložit"))
         << boxes[1].toStdString();
-    EXPECT_THAT(rig.sink.messages, IsEmpty());
     EXPECT_EQ(testing::ReadResultsFile(kept)[0], (AttemptRecord{4, false, 0}));
-    EXPECT_THAT(QDir(stick.path()).entryList(QDir::Files | QDir::Hidden),
-                ElementsAre(kResultsFile, "full"));
     ASSERT_TRUE(rig.program().Chart().isVisible());
     EXPECT_EQ(rig.chartCsvLine(), "Eva,2024-03-05T09:07," + kResultsFile + ",0,4,0,0");
 }

