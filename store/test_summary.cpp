@@ -4,6 +4,7 @@
 #include "store/results_file.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
 
 namespace vorlant {
@@ -15,17 +16,44 @@ TestSummary SummariseLog(const LogRecords &log)
     if (summary.attempts == 0)
         return summary;
     double lengths = 0;
-    int successes = 0;
+    double secondsPerItem = 0;
+    std::array<int, kLogRecords> attemptLengths{};
     for (int i = 0; i < summary.attempts; ++i) {
-        lengths += log[i].length;
-        if (log[i].success) {
-            ++successes;
-            summary.longestSuccess = std::max(summary.longestSuccess, log[i].length);
+        const AttemptRecord &attempt = log[i];
+        attemptLengths[i] = attempt.length;
+        lengths += attempt.length;
+        if (attempt.success) {
+            ++summary.successes;
+            summary.longestSuccess = std::max(summary.longestSuccess, attempt.length);
+            secondsPerItem += static_cast<double>(attempt.elapsedMs) / 1000.0 / attempt.length;
         }
     }
     summary.meanLength = lengths / summary.attempts;
-    summary.successPercent = 100.0 * successes / summary.attempts;
+    summary.successPercent = 100.0 * summary.successes / summary.attempts;
+    summary.spanEstimate = SpanEstimate(std::span(attemptLengths).first(summary.attempts));
+    if (summary.successes > 0)
+        summary.secondsPerItem = secondsPerItem / summary.successes;
     return summary;
+}
+
+std::optional<double> SpanEstimate(std::span<const int> lengths)
+{
+    int turns = 0;
+    double levels = 0;
+    int lastDirection = 0; // +1 up, -1 down, 0 before the first change
+    for (std::size_t i = 1; i < lengths.size(); ++i) {
+        if (lengths[i] == lengths[i - 1])
+            continue;
+        const int direction = lengths[i] > lengths[i - 1] ? 1 : -1;
+        if (lastDirection != 0 && direction != lastDirection) {
+            ++turns;
+            levels += lengths[i - 1];
+        }
+        lastDirection = direction;
+    }
+    if (turns < 2)
+        return std::nullopt;
+    return levels / turns;
 }
 
 std::optional<LogRecords> ReadResultsFile(const std::string &path, std::error_code &error)

@@ -62,35 +62,6 @@ TEST(ResultsFileNameParts, ACopyNumberBelongsToTheSamePerson)
     EXPECT_FALSE(IsSamePerson("Novák", "Novák Jan"));
 }
 
-TEST(TestSummary, TheThreeValuesOfALogUpToItsFirstEmptyRecord)
-{
-    const struct
-    {
-        const char *name;
-        LogRecords log;
-        TestSummary summary;
-    } cases[] = {
-        {"no attempts", LogRecords{}, {0, 0, 0, 0}},
-        {"mixed",
-         MakeLog({{4, true, 1}, {4, true, 1}, {4, false, 1}, {5, true, 1}, {5, false, 1}}),
-         {5, 5, 4.4, 60}},
-        {"longest success is not the longest attempt",
-         MakeLog({{3, true, 1}, {6, false, 1}, {4, true, 1}}),
-         {3, 4, 13.0 / 3, 200.0 / 3}},
-        {"records after the end do not count",
-         MakeLog({{2, true, 1}, {0, false, 0}, {9, true, 1}}),
-         {1, 2, 2, 100}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        const TestSummary got = SummariseLog(c.log);
-        EXPECT_EQ(got.attempts, c.summary.attempts);
-        EXPECT_EQ(got.longestSuccess, c.summary.longestSuccess);
-        EXPECT_DOUBLE_EQ(got.meanLength, c.summary.meanLength);
-        EXPECT_DOUBLE_EQ(got.successPercent, c.summary.successPercent);
-    }
-}
-
 // A text that a spreadsheet would take for a formula gets a leading quote, inside the quoting.
 TEST(CsvField, QuotesOnlyWhatMustBeQuotedDoublesQuotesAndKeepsFormulasText)
 {
