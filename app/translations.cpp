@@ -29,8 +29,11 @@ QStringList SpokenLanguages()
 {
     QStringList spoken{kSourceLanguage};
     const QStringList files = QDir(kOwnFolder).entryList({QStringLiteral("vorlant_*.qm")});
-    for (const QString &file : files)
-        spoken << file.section(u'_', 1).section(u'.', 0, 0);
+    for (const QString &file : files) {
+        const QString language = file.section(u'_', 1).section(u'.', 0, 0);
+        if (!spoken.contains(language)) // Czech's own file holds only its plural forms
+            spoken << language;
+    }
     return spoken;
 }
 
@@ -58,9 +61,9 @@ bool InstallTranslations(QCoreApplication &app, const QString &language)
     // qtbase_<code>.
     const bool qt = InstallFirst(
         app, {QStringLiteral("qt_") + language, QStringLiteral("qtbase_") + language}, qtFolder);
-    if (language == kSourceLanguage)
-        return qt;
-    return InstallFirst(app, {QStringLiteral("vorlant_") + language}, kOwnFolder) && qt;
+    // Czech reads well enough without its plural forms: "%n testů" then says "2 testů".
+    const bool own = InstallFirst(app, {QStringLiteral("vorlant_") + language}, kOwnFolder);
+    return (own || language == kSourceLanguage) && qt;
 }
 
 } // namespace vorlant

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -40,8 +41,10 @@ struct TsEntry
 {
     QString context;
     QString source;
-    QString translation;
+    QString translation; // a plural message's forms joined
     QString state;
+    bool plural = false;     // a text with a count ("%n testů")
+    QStringList pluralForms; // its translation for each plural form of the language
 };
 
 inline std::vector<TsEntry> ReadTsFile(const QString &path)
@@ -58,12 +61,23 @@ inline std::vector<TsEntry> ReadTsFile(const QString &path)
         if (xml.name() == u"name") {
             context = xml.readElementText();
         } else if (xml.name() == u"message") {
-            entries.push_back({context, {}, {}, {}});
+            const bool plural = xml.attributes().value(QStringLiteral("numerus")) == u"yes";
+            entries.push_back({context, {}, {}, {}, plural, {}});
         } else if (xml.name() == u"source" && !entries.empty()) {
             entries.back().source = xml.readElementText();
         } else if (xml.name() == u"translation" && !entries.empty()) {
-            entries.back().state = xml.attributes().value(QStringLiteral("type")).toString();
-            entries.back().translation = xml.readElementText();
+            TsEntry &entry = entries.back();
+            entry.state = xml.attributes().value(QStringLiteral("type")).toString();
+            // Its text, or a text with a count's forms, each in a <numerusform>.
+            while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement &&
+                                     xml.name() == u"translation")) {
+                if (xml.isCharacters())
+                    entry.translation += xml.text();
+                else if (xml.isStartElement() && xml.name() == u"numerusform")
+                    entry.pluralForms << xml.readElementText();
+            }
+            if (!entry.pluralForms.isEmpty())
+                entry.translation = entry.pluralForms.join(u'|');
         }
     }
     return entries;
