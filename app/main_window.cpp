@@ -262,6 +262,7 @@ void MainWindow::StartTest(const QString &personName)
     _konec->setEnabled(true);
     _start->setEnabled(false);
     endedTest_ = {};
+    endedTestIsBest_ = false;
     controller_.StartTest(personName.toStdString());
 }
 

@@ -181,6 +181,8 @@ private:
     QMessageBox *quitQuestion_ = nullptr; // while asking whether to quit during a test
     // The test that ended last, for the chart's CSV export; empty from the start of the next.
     TestLabel endedTest_;
+    // Whether that test beat every earlier saved test of its person.
+    bool endedTestIsBest_ = false;
 };
 
 } // namespace vorlant

@@ -10,6 +10,8 @@
 #include "engine/attempt_log.h"
 #include "results/archive_window.h"
 #include "results/chart_window.h"
+#include "store/personal_best.h"
+#include "store/test_summary.h"
 
 #include <QAction>
 #include <QDir>
@@ -117,6 +119,9 @@ void MainWindow::_konecClick()
     controller_.EndTest();
     store_.SaveResults(controller_.Log().records, controller_.PersonName());
     endedTest_ = store_.LastSave();
+    endedTestIsBest_ =
+        IsPersonalBest(SummariseLog(controller_.Log().records), store_.DataDirectory(),
+                       controller_.PersonName(), store_.SavedFileName());
     _pause->setEnabled(false);
     _konec->setEnabled(false);
     _start->setEnabled(true);
@@ -135,7 +140,7 @@ void MainWindow::Konec1Click()
     const TestLabel test =
         underWay ? TestLabel{controller_.PersonName(), store_.Now(), {}} : endedTest_;
     if (chart_)
-        chart_->ShowResultsChart(controller_.Log().records, test);
+        chart_->ShowResultsChart(controller_.Log().records, test, !underWay && endedTestIsBest_);
 }
 
 void MainWindow::Archiv1Click()

@@ -3,8 +3,12 @@
 #include "results/chart_drawing.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QStringList>
+
+#include <algorithm>
 
 #include <exception>
 
@@ -42,11 +46,38 @@ QString CannotFinish(const QPrinter &printer)
 
 } // namespace
 
-QString PrintChart(QPrinter &printer, const QRect &area, const LogRecords &log)
+QString PrintChart(QPrinter &printer, const QRect &area, const LogRecords &log,
+                   const QString &summaryLine)
 {
-    return PrintPage(
-        printer, area, QStringLiteral("Ch1"),
-        [&log](QPainter &painter, const QRectF &target) { DrawChart(painter, target, log); });
+    return PrintPage(printer, area, QStringLiteral("Ch1"),
+                     [&](QPainter &painter, const QRectF &target) {
+                         DrawChartWithLine(painter, target, log, summaryLine);
+                     });
+}
+
+void DrawChartWithLine(QPainter &painter, const QRectF &target, const LogRecords &log,
+                       const QString &summaryLine)
+{
+    if (summaryLine.isEmpty()) {
+        DrawChart(painter, target, log);
+        return;
+    }
+    QFont font = painter.font();
+    const QStringList lines = summaryLine.split(u'\n');
+    qreal width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, QFontMetricsF(font, painter.device()).horizontalAdvance(line));
+    if (width > target.width() && font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * target.width() / width * 0.95);
+    const QFontMetricsF metrics(font, painter.device());
+    const qreal height = metrics.height() * (lines.size() + 0.6);
+    DrawChart(painter, target.adjusted(0, 0, 0, -height), log);
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(target.left(), target.bottom() - height, target.width(), height),
+                     Qt::AlignLeft | Qt::AlignVCenter, summaryLine);
+    painter.restore();
 }
 
 QString PrintPage(QPrinter &printer, const QRect &area, const QString &docName,

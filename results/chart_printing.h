@@ -17,10 +17,16 @@ namespace vorlant {
 inline constexpr QRect kPortraitPrintArea{0, 0, 4800, 2800};
 inline constexpr QRect kLandscapePrintArea{0, 0, 6800, 4800};
 
-// Prints the chart of the log as one page, a job titled "Ch1", on a printer that has been set
-// up. Returns an empty text when the page went out, else why it did not; a job that failed
-// while drawing has been aborted.
-QString PrintChart(QPrinter &printer, const QRect &area, const LogRecords &log);
+// Prints the chart of the log with summaryLine below it as one page, a job titled "Ch1", on a
+// printer that has been set up. Returns an empty text when the page went out, else why it did
+// not; a job that failed while drawing has been aborted.
+QString PrintChart(QPrinter &printer, const QRect &area, const LogRecords &log,
+                   const QString &summaryLine = {});
+
+// Draws the chart of the log into target with summaryLine below it, in the painter's font made
+// smaller where a line of it would not fit.
+void DrawChartWithLine(QPainter &painter, const QRectF &target, const LogRecords &log,
+                       const QString &summaryLine);
 
 // Draws one page with draw(painter, area) as a job titled docName, with the same outcome and
 // failure texts as PrintChart.

@@ -3,16 +3,20 @@
 #include "engine/message_sink.h"
 #include "results/chart_attempts.h"
 #include "results/chart_printing.h"
+#include "results/summary_line.h"
 #include "results/workbook_saving.h"
 #include "store/attempt_sheet.h"
 #include "store/csv_export.h"
+#include "store/test_summary.h"
 
 #include "ui/window_placement.h"
 #include <QAction>
 #include <QChartView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 namespace vorlant {
 namespace {
@@ -23,7 +27,8 @@ constexpr QSize kOuterSize{713, 399};
 
 ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
     : QMainWindow(parent), messages_(messages), chart_(new AttemptsChart),
-      Ch1_(new QChartView(chart_, this)), workbookFileChooser_(ChooseWorkbookFile), printer_(*this)
+      Ch1_(new QChartView(chart_)), summaryLine_(new QLabel),
+      workbookFileChooser_(ChooseWorkbookFile), printer_(*this)
 {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(tr("Graf"));
@@ -31,7 +36,19 @@ ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
     resize(kOuterSize);
 
     Ch1_->setObjectName(QStringLiteral("Ch1"));
-    setCentralWidget(Ch1_);
+    // A label, so that a screen reader reads the measures too.
+    summaryLine_->setObjectName(QStringLiteral("summaryLine"));
+    summaryLine_->setTextFormat(Qt::PlainText);
+    summaryLine_->setWordWrap(true);
+    summaryLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *client = new QWidget(this);
+    auto *column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 4);
+    column->setSpacing(4);
+    column->addWidget(Ch1_, 1);
+    column->addWidget(summaryLine_);
+    summaryLine_->setContentsMargins(8, 0, 8, 0);
+    setCentralWidget(client);
 
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu *actions = menuBar()->addMenu(tr("Akce"));
@@ -54,11 +71,12 @@ ChartWindow::ChartWindow(MessageSink &messages, QWidget *parent)
 
 ChartWindow::~ChartWindow() = default;
 
-void ChartWindow::ShowResultsChart(const LogRecords &log, const TestLabel &test)
+void ChartWindow::ShowResultsChart(const LogRecords &log, const TestLabel &test, bool personalBest)
 {
     shownLog_ = log;
     shownTest_ = test;
     chart_->Fill(log);
+    summaryLine_->setText(SummaryLineText(SummariseLog(log), personalBest));
     ShowInFront(*this, kOuterSize, shownBefore_);
 }
 
@@ -109,8 +127,9 @@ void ChartWindow::Konec1Click()
 
 void ChartWindow::Print(const QRect &area)
 {
-    printer_.Print(messages_,
-                   [&](QPrinter &printer) { return PrintChart(printer, area, shownLog_); });
+    printer_.Print(messages_, [&](QPrinter &printer) {
+        return PrintChart(printer, area, shownLog_, summaryLine_->text());
+    });
 }
 
 } // namespace vorlant

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QChartView;
+class QLabel;
 class QRect;
 
 namespace vorlant {
@@ -33,12 +34,14 @@ public:
     explicit ChartWindow(MessageSink &messages, QWidget *parent = nullptr);
     ~ChartWindow() override;
 
-    // Draws the log's bars in place of the previous ones and shows the window without making
-    // it modal; a visible window comes to the front. The log is only read. test tells the CSV
-    // export whose test it is, when and in which results file, as far as known. Virtual so
-    // that the program, which loads this window's code after its first frame, reaches it
-    // through the object alone.
-    virtual void ShowResultsChart(const LogRecords &log, const TestLabel &test = {});
+    // Draws the log's bars in place of the previous ones, with the line of the test's
+    // measures below them, and shows the window without making it modal; a visible window
+    // comes to the front. The log is only read. test tells the CSV export whose test it is,
+    // when and in which results file, as far as known; personalBest opens the line with the
+    // news of a new personal best. Virtual so that the program, which loads this window's
+    // code after its first frame, reaches it through the object alone.
+    virtual void ShowResultsChart(const LogRecords &log, const TestLabel &test = {},
+                                  bool personalBest = false);
 
     // Replaces the save dialog of "Export do CSV…", which runs by default.
     void SetSaveFileChooser(SaveFileChooser choose);
@@ -50,6 +53,8 @@ public:
     void SetPrinterSetup(PrinterSetup setup);
 
     AttemptsChart &Chart() const { return *chart_; }
+    // The line of the shown test's measures under the chart.
+    QLabel &SummaryLine() const { return *summaryLine_; }
 
     // "Tisk - vyber tisk na šířku": prints into the landscape rectangle.
     void Vbrtiskrny1Click();
@@ -68,6 +73,7 @@ private:
     MessageSink &messages_;
     AttemptsChart *chart_;
     QChartView *Ch1_;
+    QLabel *summaryLine_;
     LogRecords shownLog_{};
     TestLabel shownTest_;
     SaveFileChooser saveFileChooser_ = ChooseCsvFile;

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <numeric>
 
@@ -15,18 +16,52 @@ const char *const kHeaders[OverviewModel::ColumnCount] = {
     QT_TRANSLATE_NOOP("OverviewModel", "Příjmení, jméno"),
     QT_TRANSLATE_NOOP("OverviewModel", "Testů"),
     QT_TRANSLATE_NOOP("OverviewModel", "Nejlepší řada"),
-    QT_TRANSLATE_NOOP("OverviewModel", "Poslední řada"),
-    QT_TRANSLATE_NOOP("OverviewModel", "Průměrná délka"),
-    QT_TRANSLATE_NOOP("OverviewModel", "Úspěšnost %"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Odhad rozpětí"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Poslední test: řada"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Poslední test: průměrná délka"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Poslední test: úspěšnost %"),
     QT_TRANSLATE_NOOP("OverviewModel", "První test"),
     QT_TRANSLATE_NOOP("OverviewModel", "Poslední test"),
     QT_TRANSLATE_NOOP("OverviewModel", "Změna"),
 };
 
-// Cells without a value sort before every value.
+// What each column holds, so that no one takes a latest test's figure for an average.
+const char *const kHeaderTips[OverviewModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("OverviewModel", "Osoba, jak ji nesou názvy souborů s výsledky"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Počet testů osoby, které lze načíst"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Nejdelší zopakovaná řada ze všech testů osoby"),
+    QT_TRANSLATE_NOOP("OverviewModel",
+                      "Odhad rozpětí posledního testu: délka řady, kterou osoba zopakuje zhruba "
+                      "v polovině pokusů; „—“, když byl test na odhad příliš krátký"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Nejdelší zopakovaná řada posledního testu"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Průměrná délka řad v posledním testu"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Podíl správně zopakovaných řad v posledním testu"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Datum prvního testu"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Datum posledního testu"),
+    QT_TRANSLATE_NOOP("OverviewModel",
+                      "Poslední test proti prvnímu: rozdíl odhadů rozpětí, mají-li ho oba testy, "
+                      "jinak rozdíl nejdelších zopakovaných řad"),
+};
+
+const char *const kChangeOfSpanTip =
+    QT_TRANSLATE_NOOP("OverviewModel", "Změna odhadu rozpětí od prvního testu");
+const char *const kChangeOfLengthTip =
+    QT_TRANSLATE_NOOP("OverviewModel", "Změna nejdelší zopakované řady od prvního testu (odhad "
+                                       "rozpětí jeden z testů nemá)");
+
+const QString kAbsent = QStringLiteral("\u2014");
+
+// Cells without a value sort before every value; a test without a span estimate sorts after
+// a person without tests and before every estimate.
 constexpr int kNoNumber = std::numeric_limits<int>::min();
 constexpr double kNoDecimal = std::numeric_limits<double>::lowest();
+constexpr double kNoEstimate = kNoDecimal / 2;
 constexpr qint64 kNoTime = std::numeric_limits<qint64>::min();
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("OverviewModel", text);
+}
 
 } // namespace
 
@@ -73,6 +108,10 @@ QVariant OverviewModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return index.column() == PersonColumn ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                               : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ToolTipRole:
+        if (index.column() != ChangeColumn || !Row(index.row()).measured)
+            return {};
+        return Tr(Row(index.row()).changeOfSpan ? kChangeOfSpanTip : kChangeOfLengthTip);
     default:
         return {};
     }
@@ -80,10 +119,23 @@ QVariant OverviewModel::data(const QModelIndex &index, int role) const
 
 QVariant OverviewModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= ColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QCoreApplication::translate("OverviewModel", kHeaders[section]);
+    if (role == Qt::DisplayRole) {
+        QString header = HeaderText(section);
+        const qsizetype colon = header.indexOf(QStringLiteral(": "));
+        if (colon >= 0)
+            header.replace(colon + 1, 1, u'\n');
+        return header;
+    }
+    if (role == Qt::ToolTipRole)
+        return Tr(kHeaderTips[section]);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+QString OverviewModel::HeaderText(int column)
+{
+    return column >= 0 && column < ColumnCount ? Tr(kHeaders[column]) : QString();
 }
 
 QString OverviewModel::DateText(const QDateTime &when)
@@ -92,13 +144,14 @@ QString OverviewModel::DateText(const QDateTime &when)
     return when.date().toString(tr("d. M. yyyy"));
 }
 
-QString OverviewModel::ChangeText(int change)
+QString OverviewModel::ChangeText(double change, bool ofSpan)
 {
-    if (change > 0)
-        return QStringLiteral("+%1").arg(change);
-    if (change < 0)
-        return QStringLiteral("\u2212%1").arg(-change);
-    return QStringLiteral("0");
+    const QString size =
+        ofSpan ? DecimalText(std::abs(change)) : QString::number(std::lround(std::abs(change)));
+    // A change too small to show is no change, and has no sign.
+    if (size == DecimalText(0) || size == QStringLiteral("0"))
+        return size;
+    return (change > 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) + size;
 }
 
 QString OverviewModel::DecimalText(double value)
@@ -118,6 +171,8 @@ QString OverviewModel::Text(const OverviewRow &row, int column) const
     switch (column) {
     case BestColumn:
         return QString::number(row.bestLength);
+    case SpanColumn:
+        return row.latestSpan ? DecimalText(*row.latestSpan) : kAbsent;
     case LatestColumn:
         return QString::number(row.latestLength);
     case MeanColumn:
@@ -129,7 +184,7 @@ QString OverviewModel::Text(const OverviewRow &row, int column) const
     case LastColumn:
         return DateText(row.last);
     case ChangeColumn:
-        return ChangeText(row.change);
+        return ChangeText(row.change, row.changeOfSpan);
     default:
         return {};
     }
@@ -145,6 +200,8 @@ QVariant OverviewModel::SortValue(int rowIndex, int column) const
         return row.tests;
     case BestColumn:
         return row.measured ? row.bestLength : kNoNumber;
+    case SpanColumn:
+        return !row.measured ? kNoDecimal : row.latestSpan.value_or(kNoEstimate);
     case LatestColumn:
         return row.measured ? row.latestLength : kNoNumber;
     case MeanColumn:
@@ -156,7 +213,7 @@ QVariant OverviewModel::SortValue(int rowIndex, int column) const
     case LastColumn:
         return row.measured ? row.last.toMSecsSinceEpoch() : kNoTime;
     case ChangeColumn:
-        return row.measured ? row.change : kNoNumber;
+        return row.measured ? row.change : kNoDecimal;
     default:
         return {};
     }

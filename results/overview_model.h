@@ -9,7 +9,8 @@
 namespace vorlant {
 
 // The rows of "Přehled osob" as a table. Under SortRole every cell gives the value it sorts
-// by: numbers and dates as numbers, names as their rank in Czech collation.
+// by: numbers and dates as numbers, names as their rank in Czech collation. Every header, and
+// every change, says in its tooltip what it holds.
 class OverviewModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -20,6 +21,7 @@ public:
         PersonColumn,
         TestsColumn,
         BestColumn,
+        SpanColumn,
         LatestColumn,
         MeanColumn,
         SuccessColumn,
@@ -41,9 +43,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // The texts a cell shows: "3. 10. 2026" for a date, "+3", "0", "−1" for a change.
+    // A column's header in one line, "Poslední test: průměrná délka"; the table shows it
+    // broken after its colon, so that the columns stay narrow.
+    static QString HeaderText(int column);
+
+    // The texts a cell shows: "3. 10. 2026" for a date; "+3", "0", "−1" for a change of
+    // lengths, "+0,5", "0,0", "−1,3" for one of span estimates.
     static QString DateText(const QDateTime &when);
-    static QString ChangeText(int change);
+    static QString ChangeText(double change, bool ofSpan);
     static QString DecimalText(double value);
 
 private:

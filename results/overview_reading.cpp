@@ -16,28 +16,38 @@
 namespace vorlant {
 namespace {
 
+// What the change of a row compares the latest test with.
+struct FirstTest
+{
+    int longest = 0;
+    std::optional<double> span;
+};
+
 // Adds one test to its person's row.
-void AddTest(OverviewRow &row, const QDateTime &when, const TestSummary &summary, int &firstLength)
+void AddTest(OverviewRow &row, const QDateTime &when, const TestSummary &summary, FirstTest &first)
 {
     ++row.tests;
     if (summary.attempts == 0)
         return;
-    const bool first = !row.measured || when < row.first;
-    const bool latest = !row.measured || when >= row.last;
+    const bool isFirst = !row.measured || when < row.first;
+    const bool isLatest = !row.measured || when >= row.last;
     row.bestLength =
         row.measured ? std::max(row.bestLength, summary.longestSuccess) : summary.longestSuccess;
-    if (first) {
+    if (isFirst) {
         row.first = when;
-        firstLength = summary.longestSuccess;
+        first = {summary.longestSuccess, summary.spanEstimate};
     }
-    if (latest) {
+    if (isLatest) {
         row.last = when;
+        row.latestSpan = summary.spanEstimate;
         row.latestLength = summary.longestSuccess;
         row.meanLength = summary.meanLength;
         row.successPercent = summary.successPercent;
     }
     row.measured = true;
-    row.change = row.latestLength - firstLength;
+    row.changeOfSpan = row.latestSpan && first.span;
+    row.change =
+        row.changeOfSpan ? *row.latestSpan - *first.span : double(row.latestLength - first.longest);
 }
 
 } // namespace
@@ -61,7 +71,7 @@ std::optional<Overview> ReadOverview(QWidget *parent, const QString &folder,
     ReadingProgress progress(parent,
                              QCoreApplication::translate("vorlant::OverviewWindow", "Přehled osob"),
                              static_cast<int>(files.size()), dialogAfter);
-    std::map<std::string, std::pair<OverviewRow, int>> rows; // with the first test's length
+    std::map<std::string, std::pair<OverviewRow, FirstTest>> rows;
     Overview overview;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (progress.Cancelled(static_cast<int>(i)))
@@ -77,8 +87,8 @@ std::optional<Overview> ReadOverview(QWidget *parent, const QString &folder,
                 overview.unreadable << QString::fromStdString(name);
             continue;
         }
-        auto &[row, firstLength] = rows[person];
-        AddTest(row, TestDateTime(*parts.time), SummariseLog(*log), firstLength);
+        auto &[row, firstTest] = rows[person];
+        AddTest(row, TestDateTime(*parts.time), SummariseLog(*log), firstTest);
     }
     overview.rows.reserve(rows.size());
     for (auto &[person, row] : rows) {

@@ -17,15 +17,19 @@ namespace vorlant {
 struct OverviewRow
 {
     QString person;
-    int tests = 0;             // the person's files that could be read
-    bool measured = false;     // whether some test has attempts
-    int bestLength = 0;        // the highest longest repeated sequence of all tests
-    int latestLength = 0;      // the longest repeated sequence of the latest test
-    double meanLength = 0;     // of the latest test
-    double successPercent = 0; // of the latest test
-    QDateTime first;           // the first test
-    QDateTime last;            // the latest test
-    int change = 0;            // latestLength minus the first test's longest sequence
+    int tests = 0;                    // the person's files that could be read
+    bool measured = false;            // whether some test has attempts
+    int bestLength = 0;               // the highest longest repeated sequence of all tests
+    std::optional<double> latestSpan; // the span estimate of the latest test
+    int latestLength = 0;             // the longest repeated sequence of the latest test
+    double meanLength = 0;            // of the latest test
+    double successPercent = 0;        // of the latest test
+    QDateTime first;                  // the first test
+    QDateTime last;                   // the latest test
+    // The latest test's span estimate minus the first test's where both have one, else the
+    // same for their longest repeated sequences.
+    double change = 0;
+    bool changeOfSpan = false; // which of the two change compares
 
     friend bool operator==(const OverviewRow &, const OverviewRow &) = default;
 };

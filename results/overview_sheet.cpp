@@ -25,22 +25,25 @@ int SourceRow(const QAbstractItemModel &view, int row)
 
 SheetTable OverviewSheet(const OverviewModel &model, const QAbstractItemModel &view)
 {
+    // A change of span estimates has decimals, one of lengths none: General shows either.
     static const char *const formats[OverviewModel::ColumnCount] = {
-        "", "0", "0", "0", "0.0", "0.0", kDateFormat, kDateFormat, "+0;\"\u2212\"0;0"};
+        "",    "0",   "0",         "0.0",       "0",
+        "0.0", "0.0", kDateFormat, kDateFormat, "+General;\"\u2212\"General;0"};
     SheetTable sheet;
     sheet.sheetName =
         QCoreApplication::translate("vorlant::OverviewWindow", "Přehled").toStdString();
     for (int column = 0; column < OverviewModel::ColumnCount; ++column)
-        sheet.columns.push_back(
-            {model.headerData(column, Qt::Horizontal).toString().toStdString(), formats[column]});
+        sheet.columns.push_back({OverviewModel::HeaderText(column).toStdString(), formats[column]});
     sheet.rows.reserve(static_cast<std::size_t>(view.rowCount()));
     for (int shown = 0; shown < view.rowCount(); ++shown) {
         const OverviewRow &row = model.Row(SourceRow(view, shown));
         std::vector<SheetCell> cells{row.person.toStdString(), double(row.tests)};
         if (row.measured) {
-            cells.insert(cells.end(), {double(row.bestLength), double(row.latestLength),
-                                       row.meanLength, row.successPercent, DayOf(row.first),
-                                       DayOf(row.last), double(row.change)});
+            const SheetCell span =
+                row.latestSpan ? SheetCell(*row.latestSpan) : SheetCell(std::monostate());
+            cells.insert(cells.end(),
+                         {double(row.bestLength), span, double(row.latestLength), row.meanLength,
+                          row.successPercent, DayOf(row.first), DayOf(row.last), row.change});
         }
         sheet.rows.push_back(std::move(cells));
     }

@@ -1,5 +1,7 @@
 #include "results/progress_chart.h"
 
+#include "results/summary_line.h"
+
 #include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QGraphicsLayout>
@@ -20,6 +22,7 @@ namespace {
 const char *const kLongestName = QT_TRANSLATE_NOOP("ProgressChart", "Nejdelší zopakovaná řada");
 const char *const kMeanName = QT_TRANSLATE_NOOP("ProgressChart", "Průměrná délka");
 const char *const kSuccessName = QT_TRANSLATE_NOOP("ProgressChart", "Úspěšnost %");
+const char *const kSpanName = QT_TRANSLATE_NOOP("ProgressChart", "Odhad rozpětí");
 
 // Dates as the language writes them; the time of day as well when the tests lie only a few
 // days apart.
@@ -66,14 +69,16 @@ QString Decimal(double value)
 
 QString DescribePoint(const ProgressPoint &point)
 {
-    return QStringLiteral("%1\n%2: %3\n%4: %5\n%6: %7")
+    return QStringLiteral("%1\n%2: %3\n%4: %5\n%6: %7\n%8: %9")
         .arg(point.fileName, Tr(kLongestName), QString::number(point.summary.longestSuccess),
-             Tr(kMeanName), Decimal(point.summary.meanLength), Tr(kSuccessName),
+             Tr(kSpanName), SpanEstimateText(point.summary.spanEstimate), Tr(kMeanName),
+             Decimal(point.summary.meanLength), Tr(kSuccessName),
              Decimal(point.summary.successPercent));
 }
 
 ProgressChart::ProgressChart()
     : longest_(MakeSeries(Tr(kLongestName), QColor(0, 90, 200))),
+      span_(MakeSeries(Tr(kSpanName), QColor(150, 40, 160))),
       mean_(MakeSeries(Tr(kMeanName), QColor(0, 150, 60))),
       success_(MakeSeries(Tr(kSuccessName), QColor(220, 110, 0))), timeAxis_(new QDateTimeAxis),
       lengthAxis_(new QValueAxis), percentAxis_(new QValueAxis)
@@ -99,7 +104,7 @@ ProgressChart::ProgressChart()
     addAxis(lengthAxis_, Qt::AlignLeft);
     addAxis(percentAxis_, Qt::AlignRight);
 
-    for (QLineSeries *series : {longest_, mean_, success_}) {
+    for (QLineSeries *series : {longest_, span_, mean_, success_}) {
         addSeries(series);
         series->attachAxis(timeAxis_);
         series->attachAxis(series == success_ ? percentAxis_ : lengthAxis_);
@@ -118,23 +123,35 @@ void ProgressChart::Fill(const QString &person, std::vector<ProgressPoint> tests
                      });
     tests_ = std::move(tests);
 
-    QList<QPointF> longest, mean, success;
+    QList<QPointF> longest, span, mean, success;
     longest.reserve(tests_.size());
+    span.reserve(tests_.size());
     mean.reserve(tests_.size());
     success.reserve(tests_.size());
     times_.clear();
     times_.reserve(tests_.size());
+    spanPoints_.clear();
+    spanPoints_.reserve(tests_.size());
     double highest = 0;
     for (const ProgressPoint &test : tests_) {
         const qint64 x = test.when.toMSecsSinceEpoch();
         times_.push_back(x);
         longest.append({double(x), double(test.summary.longestSuccess)});
+        // A test too short for an estimate is left out: the line joins the tests that have
+        // one and never falls to 0.
+        const std::optional<double> &estimate = test.summary.spanEstimate;
+        spanPoints_.push_back(estimate ? int(span.size()) : -1);
+        if (estimate) {
+            span.append({double(x), *estimate});
+            highest = std::max(highest, *estimate);
+        }
         mean.append({double(x), test.summary.meanLength});
         success.append({double(x), test.summary.successPercent});
         highest = std::max({highest, double(test.summary.longestSuccess), test.summary.meanLength});
     }
     // Each series at once: a point at a time would lay the chart out again for every one.
     longest_->replace(longest);
+    span_->replace(span);
     mean_->replace(mean);
     success_->replace(success);
 
@@ -170,16 +187,24 @@ QLineSeries &ProgressChart::Series(Value value) const
         return *longest_;
     case Value::Mean:
         return *mean_;
+    case Value::Span:
+        return *span_;
     case Value::SuccessPercent:
         break;
     }
     return *success_;
 }
 
+bool ProgressChart::HasPoint(int index, Value value) const
+{
+    return value != Value::Span || spanPoints_[static_cast<std::size_t>(index)] >= 0;
+}
+
 QPointF ProgressChart::PositionOf(int index, Value value)
 {
     QLineSeries &series = Series(value);
-    return mapToPosition(series.at(index), &series);
+    const int point = value == Value::Span ? spanPoints_[static_cast<std::size_t>(index)] : index;
+    return mapToPosition(series.at(point), &series);
 }
 
 int ProgressChart::TestNear(const QPointF &position, double radius)
@@ -195,7 +220,9 @@ int ProgressChart::TestNear(const QPointF &position, double radius)
     double nearestDistance = radius;
     for (auto at = begin; at != end; ++at) {
         const int index = static_cast<int>(at - times_.begin());
-        for (Value value : {Value::Longest, Value::Mean, Value::SuccessPercent}) {
+        for (Value value : {Value::Longest, Value::Span, Value::Mean, Value::SuccessPercent}) {
+            if (!HasPoint(index, value))
+                continue;
             const QPointF offset = PositionOf(index, value) - position;
             const double distance = std::hypot(offset.x(), offset.y());
             if (distance <= nearestDistance) {

@@ -14,7 +14,7 @@ class QValueAxis;
 
 namespace vorlant {
 
-// One test of a person: when it was taken, its file and its three values.
+// One test of a person: when it was taken, its file and its measures.
 struct ProgressPoint
 {
     QDateTime when;
@@ -22,12 +22,13 @@ struct ProgressPoint
     TestSummary summary;
 };
 
-// The text shown for a point: the file name and the three values.
+// The text shown for a point: the file name and the values drawn.
 QString DescribePoint(const ProgressPoint &point);
 
 // A person's progress over time: one point per test, placed at the date and time of the test,
-// for the longest repeated sequence and the mean length (left axis) and the success rate
-// (right axis, 0 to 100 %).
+// for the longest repeated sequence, the span estimate and the mean length (left axis) and the
+// success rate (right axis, 0 to 100 %). A test without a span estimate has no point in its
+// series.
 class ProgressChart : public QChart
 {
 public:
@@ -35,7 +36,8 @@ public:
     {
         Longest,
         Mean,
-        SuccessPercent
+        SuccessPercent,
+        Span
     };
 
     ProgressChart();
@@ -46,7 +48,10 @@ public:
     // The tests as drawn, in time order.
     const std::vector<ProgressPoint> &Tests() const { return tests_; }
 
-    // Where the value of the test at index stands, in the chart's own coordinates.
+    // Whether the test at index has a point for value.
+    bool HasPoint(int index, Value value) const;
+    // Where the value of the test at index stands, in the chart's own coordinates; the test
+    // must have a point for it.
     QPointF PositionOf(int index, Value value);
     // The test whose point lies nearest to position (chart coordinates) and no farther than
     // radius pixels from it; -1 when none does.
@@ -61,8 +66,10 @@ private:
     void FitToPlotArea();
 
     std::vector<ProgressPoint> tests_;
-    std::vector<qint64> times_; // msecs since the epoch, as the x values, for searching
+    std::vector<qint64> times_;   // msecs since the epoch, as the x values, for searching
+    std::vector<int> spanPoints_; // each test's point in the span series, -1 without one
     QLineSeries *longest_;
+    QLineSeries *span_;
     QLineSeries *mean_;
     QLineSeries *success_;
     QDateTimeAxis *timeAxis_;

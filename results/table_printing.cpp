@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QStringList>
 
 #include <algorithm>
 #include <numeric>
@@ -75,10 +76,16 @@ private:
         const QFontMetricsF bold(bold_, painter_.device());
         padding_ = plain.horizontalAdvance(u'n') * kCellPaddingCharacters;
         rowHeight_ = plain.height() * 1.5;
+        headerHeight_ = rowHeight_;
         widths_.assign(static_cast<std::size_t>(columns), 0);
         for (int column = 0; column < columns; ++column) {
             qreal &width = widths_[static_cast<std::size_t>(column)];
-            width = bold.horizontalAdvance(table_.headerData(column, Qt::Horizontal).toString());
+            // A header may come in several lines.
+            const QStringList lines = Header(column).split(u'\n');
+            for (const QString &line : lines)
+                width = std::max(width, bold.horizontalAdvance(line));
+            headerHeight_ =
+                std::max(headerHeight_, rowHeight_ + (lines.size() - 1) * bold.height());
             for (int row = 0; row < table_.rowCount(); ++row)
                 width = std::max(width, plain.horizontalAdvance(Cell(table_, row, column)));
             width += 2 * padding_;
@@ -109,9 +116,13 @@ private:
                           QCoreApplication::translate("TablePrinting", "Strana %1").arg(page));
         const qreal top = area_.top() + 1.5 * rowHeight_;
         DrawRow(
-            top, [&](int column) { return table_.headerData(column, Qt::Horizontal).toString(); },
-            true);
-        return top + rowHeight_;
+            top, [&](int column) { return Header(column); }, true);
+        return top + headerHeight_;
+    }
+
+    QString Header(int column) const
+    {
+        return table_.headerData(column, Qt::Horizontal).toString();
     }
 
     template <typename TextOf> void DrawRow(qreal y, TextOf textOf, bool header)
@@ -120,7 +131,7 @@ private:
         qreal x = area_.left();
         for (int column = 0; column < static_cast<int>(widths_.size()); ++column) {
             const qreal width = widths_[static_cast<std::size_t>(column)];
-            const QRectF cell(x, y, width, rowHeight_);
+            const QRectF cell(x, y, width, header ? headerHeight_ : rowHeight_);
             painter_.drawRect(cell);
             const Qt::Alignment alignment = header ? Qt::AlignLeft : AlignmentOf(table_, column);
             painter_.drawText(cell.adjusted(padding_, 0, -padding_, 0),
@@ -139,6 +150,7 @@ private:
     std::vector<qreal> widths_;
     qreal padding_ = 0;
     qreal rowHeight_ = 0;
+    qreal headerHeight_ = 0; // the header row's, as many lines as its longest header
 };
 
 } // namespace

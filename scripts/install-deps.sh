@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev python3
   xvfb xauth fonts-liberation2
   python3-xlib
+  poppler-utils
   dpkg-dev file desktop-file-utils appstream lintian
 )
 # `make fuzz` needs clang's libFuzzer runtime as well.

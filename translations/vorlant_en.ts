@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Počet hádaných čísel</source>
-        <translation>Length</translation>
+        <translation>Sequence length</translation>
     </message>
 </context>
 <context>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Výchozí počet </source>
-        <translation>Length</translation>
+        <translation>Starting Length</translation>
     </message>
     <message>
         <source>Rychlost</source>
@@ -228,18 +228,6 @@ The results were saved to %2.</translation>
         <translation>Best sequence</translation>
     </message>
     <message>
-        <source>Poslední řada</source>
-        <translation>Latest sequence</translation>
-    </message>
-    <message>
-        <source>Průměrná délka</source>
-        <translation>Average length</translation>
-    </message>
-    <message>
-        <source>Úspěšnost %</source>
-        <translation>Success %</translation>
-    </message>
-    <message>
         <source>První test</source>
         <translation>First test</translation>
     </message>
@@ -251,12 +239,76 @@ The results were saved to %2.</translation>
         <source>Změna</source>
         <translation>Change</translation>
     </message>
+    <message>
+        <source>Odhad rozpětí</source>
+        <translation>Span estimate</translation>
+    </message>
+    <message>
+        <source>Poslední test: řada</source>
+        <translation>Latest test: sequence</translation>
+    </message>
+    <message>
+        <source>Poslední test: průměrná délka</source>
+        <translation>Latest test: average length</translation>
+    </message>
+    <message>
+        <source>Poslední test: úspěšnost %</source>
+        <translation>Latest test: success %</translation>
+    </message>
+    <message>
+        <source>Osoba, jak ji nesou názvy souborů s výsledky</source>
+        <translation>The person as the names of the results files give it</translation>
+    </message>
+    <message>
+        <source>Počet testů osoby, které lze načíst</source>
+        <translation>How many of the person&apos;s tests can be read</translation>
+    </message>
+    <message>
+        <source>Nejdelší zopakovaná řada ze všech testů osoby</source>
+        <translation>The longest correct sequence of all the person&apos;s tests</translation>
+    </message>
+    <message>
+        <source>Odhad rozpětí posledního testu: délka řady, kterou osoba zopakuje zhruba v polovině pokusů; „—“, když byl test na odhad příliš krátký</source>
+        <translation>The span estimate of the latest test: the sequence length the person repeats correctly about half of the time; “—” when the test was too short to tell</translation>
+    </message>
+    <message>
+        <source>Nejdelší zopakovaná řada posledního testu</source>
+        <translation>The longest correct sequence of the latest test</translation>
+    </message>
+    <message>
+        <source>Průměrná délka řad v posledním testu</source>
+        <translation>The average sequence length of the latest test</translation>
+    </message>
+    <message>
+        <source>Podíl správně zopakovaných řad v posledním testu</source>
+        <translation>The share of sequences repeated correctly in the latest test</translation>
+    </message>
+    <message>
+        <source>Datum prvního testu</source>
+        <translation>The date of the first test</translation>
+    </message>
+    <message>
+        <source>Datum posledního testu</source>
+        <translation>The date of the latest test</translation>
+    </message>
+    <message>
+        <source>Poslední test proti prvnímu: rozdíl odhadů rozpětí, mají-li ho oba testy, jinak rozdíl nejdelších zopakovaných řad</source>
+        <translation>The latest test against the first: the difference of their span estimates where both have one, else of their longest correct sequences</translation>
+    </message>
+    <message>
+        <source>Změna odhadu rozpětí od prvního testu</source>
+        <translation>Change of the span estimate since the first test</translation>
+    </message>
+    <message>
+        <source>Změna nejdelší zopakované řady od prvního testu (odhad rozpětí jeden z testů nemá)</source>
+        <translation>Change of the longest correct sequence since the first test (one of the tests has no span estimate)</translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>
     <message>
         <source>Nejdelší zopakovaná řada</source>
-        <translation>Longest sequence repeated</translation>
+        <translation>Longest correct sequence</translation>
     </message>
     <message>
         <source>Průměrná délka</source>
@@ -291,6 +343,10 @@ The results were saved to %2.</translation>
         <source>Vývoj výsledků – %1</source>
         <translation>Progress – %1</translation>
     </message>
+    <message>
+        <source>Odhad rozpětí</source>
+        <translation>Span estimate</translation>
+    </message>
 </context>
 <context>
     <name>ProgressReading</name>
@@ -324,6 +380,42 @@ The results were saved to %2.</translation>
     <message>
         <source>Výsledky (*.mem);;Všechny soubory (*)</source>
         <translation>Results (*.mem);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryLine</name>
+    <message>
+        <source>cs_CZ</source>
+        <extracomment>The locale whose decimal separator the measures of a test use.</extracomment>
+        <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Správně %1 z %2 (%3)</source>
+        <translation>Correct %1 of %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Nejdelší zopakovaná řada %1</source>
+        <translation>Longest correct sequence %1</translation>
+    </message>
+    <message>
+        <source>Odhad rozpětí %1</source>
+        <translation>Span estimate %1</translation>
+    </message>
+    <message>
+        <source>Čas na položku %1</source>
+        <translation>Time per item %1</translation>
+    </message>
+    <message>
+        <source>Nový osobní rekord!</source>
+        <translation>New personal best!</translation>
     </message>
 </context>
 <context>
@@ -372,7 +464,7 @@ The results were saved to %2.</translation>
     </message>
     <message>
         <source>README.md u zdrojů</source>
-        <translation>README.md with the sources</translation>
+        <translation>README.md in the source</translation>
     </message>
     <message>
         <source>Pro nekomerční účely zdarma</source>
@@ -403,7 +495,7 @@ The results were saved to %2.</translation>
     </message>
     <message>
         <source>Čas testu</source>
-        <translation>Test time</translation>
+        <translation>Date and time</translation>
     </message>
     <message>
         <source>Název souboru</source>
@@ -513,7 +605,7 @@ The results were saved to %2.</translation>
     </message>
     <message>
         <source>Pořadí zobrazené pozice</source>
-        <translation>Button of the sequence being shown</translation>
+        <translation>Position being shown</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "results/archive_window.h"
 #include "results/chart_window.h"
 #include "results/overview_window.h"
+#include "store/personal_best.h"
 #include "store/results_file.h"
 #include "store/results_store.h"
 #include "tests/support/recording_sink.h"
@@ -109,6 +110,23 @@ void BM_ExportXlsx(benchmark::State &state)
     state.counters["bytes"] = double(QFile(target).size());
 }
 BENCHMARK(BM_ExportXlsx)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// Whether a test ended with "Konec" is a new personal best: every name of a data folder of
+// count files looked at, and the person's own files (one in 30) read.
+void BM_IsPersonalBest(benchmark::State &state)
+{
+    const int count = static_cast<int>(state.range(0));
+    const std::string folder = ClassFolder(count).toStdString();
+    const TestSummary test = SummariseLog(SessionLog(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(IsPersonalBest(test, folder, "Žák00 Jméno", {}));
+    state.SetComplexityN(count);
+}
+BENCHMARK(BM_IsPersonalBest)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 } // namespace
 } // namespace vorlant

@@ -1,8 +1,11 @@
+#include "app/help_text.h"
 #include "app/help_window.h"
 
 #include "tests/app/gui_test_helpers.h"
+#include "tests/app/translation_test_support.h"
 #include "tests/support/recording_sink.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -108,6 +111,38 @@ TEST_F(HelpWindowTest, ShownPopisStaysAfterDeletionAndANewDataDirectoryIsSearche
     WritePopis("z nové složky\n");
     help.ShowHelp();
     EXPECT_THAT(Paragraphs(), ElementsAre("z nové složky"));
+}
+
+// A teacher looks for what the help names in the windows: it names them, their menu items and
+// the chart's measures as the program shows them, in either language.
+TEST(BuiltInHelp, NamesTheWindowsMenuItemsAndMeasuresAsTheProgramShowsThem)
+{
+    const struct
+    {
+        const char *context;
+        const char *text;
+    } named[] = {
+        {"vorlant::MainWindow", "Start"},
+        {"vorlant::MainWindow", "Konec"},
+        {"MainMenu", "Výsledky"},
+        {"MainMenu", "Archiv"},
+        {"vorlant::ChartWindow", "Graf"},
+        {"SummaryLine", "Nový osobní rekord!"},
+        {"vorlant::ArchiveWindow", "Otevřít"},
+        {"vorlant::ArchiveWindow", "Vývoj výsledků"},
+        {"vorlant::ArchiveWindow", "Přehled osob"},
+        {"OverviewModel", "Odhad rozpětí"},
+        {"vorlant::ArchiveWindow", "Export do CSV…"},
+        {"vorlant::ArchiveWindow", "Export do Excelu…"},
+    };
+    for (const char *shown : {"cs", "en"}) {
+        test::ScopedLanguage language(QString::fromLatin1(shown));
+        const QString help = BuiltInHelpText();
+        for (const auto &n : named) {
+            const QString text = QCoreApplication::translate(n.context, n.text);
+            EXPECT_TRUE(help.contains(text)) << shown << ": " << text.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -24,6 +24,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -51,12 +52,42 @@ void PlayRound(ProgramRig &rig, bool fail)
         shown.back() = {(shown.back().row + 1) % 4, shown.back().column};
     for (const CellPosition cell : shown)
         rig.click(cell);
+    // About two thirds of a second a cell, as a child answers.
+    rig.now = rig.main().Controller().InputStart() + 650 * std::int64_t(shown.size());
     for (const char *timer : {"_2", "_3", "_3", "_3"})
         if (rig.timer(timer)->isActive())
             rig.fire(timer);
 }
 
-// Earlier tests in the data folder: a person who trained for some weeks and grew, and two more.
+// The records of an earlier test: 24 attempts, a length step after each three of them, up after
+// a success and down after a failure, around a length that grows from firstLength by one every
+// third test.
+vorlant::LogRecords EarlierTest(int firstLength, int test)
+{
+    const int ability = firstLength + test / 3;
+    vorlant::LogRecords records{};
+    int length = std::max(firstLength, ability - 1);
+    for (int attempt = 0; attempt < 24; ++attempt) {
+        const bool success =
+            length < ability || (length == ability && (attempt * 7 + test * 3) % 10 < 6);
+        records[std::size_t(attempt)] = {length, success, 2500 + 400 * length};
+        if (attempt % 3 == 2)
+            length += success ? 1 : (length > 2 ? -1 : 0);
+    }
+    return records;
+}
+
+void WriteTest(const QString &dataFolder, const char *person, const vorlant::LocalTime &time,
+               const vorlant::LogRecords &records)
+{
+    const vorlant::ResultsBlock block = vorlant::EncodeResults(records);
+    QFile file(dataFolder + u'/' + QString::fromStdString(vorlant::ResultsFileName(person, time)));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(reinterpret_cast<const char *>(block.data()), qint64(block.size()));
+}
+
+// Earlier tests in the data folder: a person who trained for some weeks and grew, two more, and
+// one test of Eva, whose test on the pictures beats it.
 void WriteEarlierTests(const QString &dataFolder)
 {
     QDir().mkpath(dataFolder);
@@ -69,23 +100,12 @@ void WriteEarlierTests(const QString &dataFolder)
     for (const Person &person : {Person{"Novák Jan", 14, 3}, Person{"Dvořáková Eva", 5, 4},
                                  Person{"Svoboda Petr", 3, 3}}) {
         for (int test = 0; test < person.tests; ++test) {
-            vorlant::LogRecords records{};
-            int length = person.firstLength + test / 4;
-            for (int attempt = 0; attempt < 12; ++attempt) {
-                const bool success = (attempt * 7 + test * 3) % 10 < 6 + test / 5;
-                records[std::size_t(attempt)] = {length, success, 2500 + 400 * length};
-                if (attempt % 3 == 2)
-                    length += success ? 1 : (length > 2 ? -1 : 0);
-            }
             const vorlant::LocalTime time{2026, 9 + (test * 4) / 30, 1 + (test * 4) % 30,
                                           8 + test % 6, (test * 13) % 60};
-            const vorlant::ResultsBlock block = vorlant::EncodeResults(records);
-            QFile file(dataFolder + u'/' +
-                       QString::fromStdString(vorlant::ResultsFileName(person.name, time)));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(reinterpret_cast<const char *>(block.data()), qint64(block.size()));
+            WriteTest(dataFolder, person.name, time, EarlierTest(person.firstLength, test));
         }
     }
+    WriteTest(dataFolder, "Eva", {2024, 2, 20, 16, 30}, EarlierTest(3, 0));
 }
 
 template <typename Window> Window *TopLevel()
@@ -116,7 +136,9 @@ int main(int argc, char **argv)
     main.show();
     rig.action("Obrzky1")->trigger();
     rig.startWithName([&] { rig.button("_start")->click(); }, QStringLiteral("Eva"));
-    for (const bool fail : {false, false, true, false, false, false, true, false})
+    // Up to 6 cells and back to 5: long enough for a span estimate.
+    for (const bool fail : {false, false, false, false, false, false, false, true, true, true, true,
+                            false, false, false, false, true, false})
         PlayRound(rig, fail);
     // The next round, halfway through showing its sequence.
     rig.fire("_1");

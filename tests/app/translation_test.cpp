@@ -1,3 +1,4 @@
+#include "app/about_window.h"
 #include "app/message_boxes.h"
 #include "app/translations.h"
 #include "tests/app/gui_test_helpers.h"
@@ -6,6 +7,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -70,6 +72,18 @@ TEST(UiLanguage, MessageBoxesSpeakTheInstalledLanguage)
         EXPECT_EQ(seen, QString::fromUtf8(c.shown));
         QMessageBox standard(QMessageBox::NoIcon, {}, {}, QMessageBox::Cancel);
         EXPECT_EQ(standard.button(QMessageBox::Cancel)->text(), QString::fromUtf8(c.cancel));
+    }
+}
+
+// The About window keeps its fixed size; no text of either language may run into its edge.
+TEST(UiLanguage, EveryTextOfTheAboutWindowFitsInsideIt)
+{
+    for (const char *shown : {"cs", "en"}) {
+        test::ScopedLanguage language(QString::fromLatin1(shown));
+        AboutWindow about;
+        for (const QLabel *label : about.findChildren<QLabel *>())
+            EXPECT_LE(label->geometry().right(), about.width() - 8)
+                << shown << ": " << label->text().toStdString();
     }
 }
 

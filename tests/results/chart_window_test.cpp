@@ -1,6 +1,7 @@
 #include "results/chart_attempts.h"
 #include "results/chart_drawing.h"
 #include "results/chart_window.h"
+#include "tests/results/pdf_text.h"
 #include "tests/store/store_test_support.h"
 #include "tests/support/recording_sink.h"
 
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -175,6 +177,49 @@ TEST(DrawChartTest, FillsOnlyTheRectangleWithTheWholeChartLaidOutForIt)
     }
 }
 
+// Lengths 4 5 4 5 6 5 turn at 5, 4 and 6: span estimate 5; the correct attempts took 1000 ms
+// for 4 cells, 2000 and 3000 ms for 5 and 2400 ms for 5: 0.4325 s an item.
+const LogRecords kSixAttempts = MakeLog({{4, true, 1000},
+                                         {5, true, 2000},
+                                         {4, false, 900},
+                                         {5, true, 3000},
+                                         {6, false, 800},
+                                         {5, true, 2400}});
+
+TEST_F(ChartWindowTest, TheLineUnderTheChartGivesTheTestsMeasuresAndADashForThoseItLacks)
+{
+    const struct
+    {
+        const char *name;
+        LogRecords log;
+        bool personalBest;
+        QString line;
+    } cases[] = {
+        {"every measure", kSixAttempts, false,
+         "Správně 4 z 6 (67 %) · Nejdelší zopakovaná řada 5 · Odhad rozpětí 5,0 · Čas na položku "
+         "0,43 s"},
+        {"a new personal best", kSixAttempts, true,
+         "Nový osobní rekord!\nSprávně 4 z 6 (67 %) · Nejdelší zopakovaná řada 5 · Odhad "
+         "rozpětí 5,0 · Čas na položku 0,43 s"},
+        {"nothing correct", MakeLog({{4, false, 900}, {4, false, 1200}}), false,
+         "Správně 0 z 2 (0 %) · Nejdelší zopakovaná řada — · Odhad rozpětí — · Čas na položku —"},
+        {"no attempt", LogRecords{}, false,
+         "Správně 0 z 0 (—) · Nejdelší zopakovaná řada — · Odhad rozpětí — · Čas na položku —"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        window.ShowResultsChart(c.log, {}, c.personalBest);
+        const QLabel *line = window.findChild<QLabel *>("summaryLine");
+        ASSERT_NE(line, nullptr);
+        EXPECT_EQ(line->text(), c.line);
+        EXPECT_TRUE(line->isVisible());
+        // Below the chart, which keeps its bars.
+        EXPECT_GE(line->geometry().top(),
+                  window.findChild<QChartView *>("Ch1")->geometry().bottom());
+        EXPECT_EQ(window.Chart().Bars().size(), std::size_t(RecordCount(c.log)));
+    }
+}
+
 TEST_F(ChartWindowTest, EachPrintItemPrintsOnePageTitledCh1UnlessCancelled)
 {
     window.ShowResultsChart(kFiveAttempts);
@@ -191,6 +236,12 @@ TEST_F(ChartWindowTest, EachPrintItemPrintsOnePageTitledCh1UnlessCancelled)
         EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1);
         const QByteArray title = "/Title (" + QByteArray::fromHex("feff004300680031") + ')';
         EXPECT_TRUE(content.contains(title)) << "the job's title";
+        pdf.close();
+        // The line of measures goes with the chart, below it.
+        const QString text = test::PdfText(Path(item));
+        const qsizetype line = text.indexOf("Správně 3 z 5 (60 %) · Nejdelší zopakovaná řada 5");
+        EXPECT_GE(line, 0) << text.toStdString();
+        EXPECT_GT(line, text.indexOf("Přehled pokusů")) << "below the chart's title";
     }
     EXPECT_TRUE(sink.errors.empty());
 }

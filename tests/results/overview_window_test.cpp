@@ -1,4 +1,5 @@
 #include "archive_rig.h"
+#include "pdf_text.h"
 #include "workbook_reader.h"
 
 #include "results/overview_model.h"
@@ -11,6 +12,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTableView>
 
 namespace vorlant {
@@ -28,13 +30,16 @@ struct TestFile
     LogRecords log;
 };
 const TestFile kFiles[] = {
-    // first: longest 5; a copy in between: longest 7; latest: longest 3, mean 3,5, 50 %
-    {"Novák Jan 2024_03_01 08_00.mem", MakeLog({{4, true}, {5, false}, {5, true}})},
+    // first: longest 5, span 4,5 (turns at 5 and 4); a copy in between: longest 7; latest:
+    // longest 3, mean 3,4, 60 %, span 3,7 (turns at 4, 3 and 4): a change of spans, −0,8
+    {"Novák Jan 2024_03_01 08_00.mem", MakeLog({{4, true}, {5, false}, {4, true}, {5, true}})},
     {"Novák Jan (2) 2024_03_05 09_00.mem", MakeLog({{6, true}, {7, true}})},
-    {"Novák Jan 2024_03_10 10_00.mem", MakeLog({{3, true}, {4, false}})},
+    {"Novák Jan 2024_03_10 10_00.mem",
+     MakeLog({{3, true}, {4, false}, {3, true}, {4, false}, {3, true}})},
     {"Čapek Karel 2023_11_02 14_00.mem", MakeLog({{2, true}, {3, true}, {4, false}})},
+    // first: no span; latest: span 10,5 (turns at 9 and 12): a change of longest sequences
     {"Chalupa Eva 2024_01_15 09_00.mem", MakeLog({{5, true}})},
-    {"Chalupa Eva 2024_02_15 09_00.mem", MakeLog({{12, true}, {9, false}})},
+    {"Chalupa Eva 2024_02_15 09_00.mem", MakeLog({{12, true}, {9, false}, {12, true}, {9, false}})},
     {"Hora Petr 2024_02_01 09_00.mem", MakeLog({{4, false}})},
     {"Cibulka Ivo 2024_04_01 09_00.mem", MakeLog({{5, true}})},
     {"Ivan Ota 2024_05_01 09_00.mem", LogRecords{}}, // a test without attempts
@@ -46,14 +51,24 @@ const QString kEmpty = "Dvořák Jiří 2024_01_03 10_00.mem";
 const QString kEmptyOfNovak = "Novák Jan 2024_03_11 10_00.mem";
 
 // The table as it should read, sorted the Czech way by name.
+const QStringList kHeaders = {"Příjmení, jméno",
+                              "Testů",
+                              "Nejlepší řada",
+                              "Odhad rozpětí",
+                              "Poslední test: řada",
+                              "Poslední test: průměrná délka",
+                              "Poslední test: úspěšnost %",
+                              "První test",
+                              "Poslední test",
+                              "Změna"};
 const QList<QStringList> kTable = {
-    {"Cibulka Ivo", "1", "5", "5", "5,0", "100,0", "1. 4. 2024", "1. 4. 2024", "0"},
-    {"Čapek Karel", "1", "3", "3", "3,0", "66,7", "2. 11. 2023", "2. 11. 2023", "0"},
-    {"Hora Petr", "1", "0", "0", "4,0", "0,0", "1. 2. 2024", "1. 2. 2024", "0"},
-    {"Chalupa Eva", "2", "12", "12", "10,5", "50,0", "15. 1. 2024", "15. 2. 2024", "+7"},
-    {"Ivan Ota", "2", "6", "6", "6,0", "100,0", "2. 5. 2024", "2. 5. 2024", "0"},
-    {"Jelen Aleš", "1", "", "", "", "", "", "", ""},
-    {"Novák Jan", "3", "7", "3", "3,5", "50,0", "1. 3. 2024", "10. 3. 2024", "\u22122"},
+    {"Cibulka Ivo", "1", "5", "—", "5", "5,0", "100,0", "1. 4. 2024", "1. 4. 2024", "0"},
+    {"Čapek Karel", "1", "3", "—", "3", "3,0", "66,7", "2. 11. 2023", "2. 11. 2023", "0"},
+    {"Hora Petr", "1", "0", "—", "0", "4,0", "0,0", "1. 2. 2024", "1. 2. 2024", "0"},
+    {"Chalupa Eva", "2", "12", "10,5", "12", "10,5", "50,0", "15. 1. 2024", "15. 2. 2024", "+7"},
+    {"Ivan Ota", "2", "6", "—", "6", "6,0", "100,0", "2. 5. 2024", "2. 5. 2024", "0"},
+    {"Jelen Aleš", "1", "", "", "", "", "", "", "", ""},
+    {"Novák Jan", "3", "7", "3,7", "3", "3,4", "60,0", "1. 3. 2024", "10. 3. 2024", "\u22120,8"},
 };
 
 class OverviewWindowTest : public test::ArchiveRig
@@ -110,6 +125,23 @@ TEST_F(OverviewWindowTest, ShowsAPersonARowWithTheFiguresOfAllTheirTestsAndUnrea
     ShowOverview();
 
     EXPECT_EQ(ShownTable(), kTable);
+    // Every header says what it holds, in its text (broken after its colon) and its tooltip;
+    // the change says which figures it compares.
+    for (int column = 0; column < Shown().columnCount(); ++column) {
+        EXPECT_EQ(Shown().headerData(column, Qt::Horizontal).toString(),
+                  QString(kHeaders[column]).replace(": ", ":\n"));
+        EXPECT_FALSE(
+            Shown().headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty())
+            << column;
+    }
+    const auto changeTip = [&](const QString &person) {
+        const int row = static_cast<int>(PersonsShown().indexOf(person));
+        return Shown().index(row, Column::ChangeColumn).data(Qt::ToolTipRole).toString();
+    };
+    EXPECT_EQ(changeTip("Novák Jan"), "Změna odhadu rozpětí od prvního testu");
+    EXPECT_EQ(changeTip("Chalupa Eva"),
+              "Změna nejdelší zopakované řady od prvního testu (odhad rozpětí jeden z testů nemá)");
+    EXPECT_EQ(changeTip("Jelen Aleš"), "");
     // The empty files are passed over in silence; the short one is named once.
     EXPECT_EQ(sink.messages,
               std::vector<std::string>{"Tyto soubory nelze načíst, v přehledu chybí:\n" +
@@ -158,6 +190,7 @@ TEST_F(OverviewWindowTest, AHeaderClickSortsNumbersAsNumbersDatesAsDatesAndNames
          {"Jelen Aleš", "Čapek Karel", "Chalupa Eva", "Hora Petr", "Novák Jan", "Cibulka Ivo",
           "Ivan Ota"}},
         {Column::ChangeColumn, {}}, // ties: checked by the values below
+        {Column::SpanColumn, {}},
         {Column::PersonColumn,
          {"Cibulka Ivo", "Čapek Karel", "Hora Petr", "Chalupa Eva", "Ivan Ota", "Jelen Aleš",
           "Novák Jan"}},
@@ -168,21 +201,19 @@ TEST_F(OverviewWindowTest, AHeaderClickSortsNumbersAsNumbersDatesAsDatesAndNames
         if (Table().horizontalHeader()->sortIndicatorOrder() != Qt::AscendingOrder)
             ClickHeader(c.column);
         ASSERT_EQ(Table().horizontalHeader()->sortIndicatorSection(), c.column);
+        // Without a value, after a person without tests, before every value.
+        const QStringList values = c.column == Column::ChangeColumn
+                                       ? QStringList{"", "\u22120,8", "0", "0", "0", "0", "+7"}
+                                       : QStringList{"", "—", "—", "—", "—", "3,7", "10,5"};
         if (!c.ascending.isEmpty()) {
             EXPECT_EQ(PersonsShown(), c.ascending);
         } else {
-            EXPECT_EQ(ShownColumn(c.column),
-                      (QStringList{"", "\u22122", "0", "0", "0", "0", "+7"}));
+            EXPECT_EQ(ShownColumn(c.column), values);
         }
         ClickHeader(c.column);
-        QStringList descending = c.ascending;
+        QStringList descending = c.ascending.isEmpty() ? values : c.ascending;
         std::reverse(descending.begin(), descending.end());
-        if (!c.ascending.isEmpty()) {
-            EXPECT_EQ(PersonsShown(), descending);
-        } else {
-            EXPECT_EQ(ShownColumn(c.column),
-                      (QStringList{"+7", "0", "0", "0", "0", "\u22122", ""}));
-        }
+        EXPECT_EQ(c.ascending.isEmpty() ? ShownColumn(c.column) : PersonsShown(), descending);
     }
 }
 
@@ -204,7 +235,7 @@ TEST_F(OverviewWindowTest, ADoubleClickOpensThePersonsProgress)
 
 TEST_F(OverviewWindowTest, PrintsTheTableAsShownOnAsManyPagesAsItNeeds)
 {
-    for (int person = 0; person < 150; ++person)
+    for (int person = 0; person < 250; ++person)
         WriteResults(QStringLiteral("Osoba %1 2024_03_01 08_00.mem").arg(person, 3, 10, QChar('0')),
                      kFiles[0].log);
     ShowArchive();
@@ -223,6 +254,14 @@ TEST_F(OverviewWindowTest, PrintsTheTableAsShownOnAsManyPagesAsItNeeds)
     const QByteArray content = printed.readAll();
     EXPECT_GE(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 3);
     printed.close();
+    // Every column is printed, the span estimate too.
+    const QString text = test::PdfText(pdf);
+    for (const QString &header : kHeaders) {
+        for (const QString &line : QString(header).replace(": ", ":\n").split('\n'))
+            EXPECT_TRUE(text.contains(line)) << line.toStdString();
+    }
+    EXPECT_TRUE(text.contains(QRegularExpression("Osoba 249 +1 +5 +4,5 +5 +4,5 +75,0")))
+        << text.toStdString();
     EXPECT_TRUE(sink.errors.empty());
 
     // Cancelled: no job.
@@ -253,16 +292,27 @@ TEST_F(OverviewWindowTest, ExportsTheTableAsShownToAWorkbookOfTypedCells)
     EXPECT_EQ(suggestions, QStringList{QDir::homePath() + "/prehled.xlsx"});
     const test::Workbook book = test::ReadWorkbook(target);
     ASSERT_EQ(book.error, "");
-    EXPECT_EQ(book.autoFilter, "A1:I8");
+    EXPECT_EQ(book.autoFilter, "A1:J8");
     ASSERT_EQ(book.RowCount(), 8);
-    // Rows in the order shown, figures as numbers and dates as dates.
+    // The table's headers; rows in the order shown, figures as numbers and dates as dates.
+    for (int column = 0; column < kHeaders.size(); ++column)
+        EXPECT_EQ(book.Text(0, column), kHeaders[column]);
     for (int row = 1; row < 8; ++row)
         EXPECT_EQ(book.Text(row, 0), shown[row - 1][0]);
     const int novak = static_cast<int>(shown.indexOf(kTable[6])) + 1;
-    EXPECT_NEAR(book.Number(novak, 4), 3.5, 1e-9);
-    EXPECT_NEAR(book.Number(novak, 6), SpreadsheetSerial(2024, 3, 1), 1e-9);
-    EXPECT_EQ(book.Format(novak, 6), "d. m. yyyy");
-    EXPECT_NEAR(book.Number(novak, 8), -2, 1e-9);
+    EXPECT_NEAR(book.Number(novak, Column::SpanColumn), 11.0 / 3, 1e-9);
+    EXPECT_EQ(book.Format(novak, Column::SpanColumn), "0.0");
+    EXPECT_NEAR(book.Number(novak, Column::MeanColumn), 3.4, 1e-9);
+    EXPECT_NEAR(book.Number(novak, Column::FirstColumn), SpreadsheetSerial(2024, 3, 1), 1e-9);
+    EXPECT_EQ(book.Format(novak, Column::FirstColumn), "d. m. yyyy");
+    EXPECT_NEAR(book.Number(novak, Column::ChangeColumn), 11.0 / 3 - 4.5, 1e-9);
+    const int chalupa = static_cast<int>(shown.indexOf(kTable[3])) + 1;
+    EXPECT_NEAR(book.Number(chalupa, Column::ChangeColumn), 7, 1e-9);
+    EXPECT_EQ(book.Format(chalupa, Column::ChangeColumn), "+General;\"\u2212\"General;0");
+    // An absent span estimate is an empty cell, not 0; a person without attempts has none.
+    const int cibulka = static_cast<int>(shown.indexOf(kTable[0])) + 1;
+    EXPECT_EQ(book.Cell(cibulka, Column::SpanColumn), nullptr);
+    EXPECT_NEAR(book.Number(cibulka, Column::LatestColumn), 5, 1e-9);
     const int jelen = static_cast<int>(shown.indexOf(kTable[5])) + 1;
     EXPECT_EQ(book.Cell(jelen, 2), nullptr);
     EXPECT_TRUE(sink.messages.empty());

@@ -26,8 +26,10 @@ const QString kJanEmpty = QStringLiteral("Novák Jan 2024_03_07 10_00.mem");
 // Lengths 4 4 4 5 5, outcomes S S F S F: longest success 5, mean 4.4, 60 %.
 const LogRecords kMarch1 =
     MakeLog({{4, true, 900}, {4, true, 800}, {4, false, 700}, {5, true, 1200}, {5, false, 1500}});
-// Lengths 6 7, outcomes F F: longest success 0, mean 6.5, 0 %.
-const LogRecords kMarch5 = MakeLog({{6, false, 2000}, {7, false, 2100}});
+// Lengths 6 7 6 7, outcomes F F F F: longest success 0, mean 6.5, 0 %, span 6.5 (turns at
+// 7 and 6).
+const LogRecords kMarch5 =
+    MakeLog({{6, false, 2000}, {7, false, 2100}, {6, false, 1900}, {7, false, 2200}});
 // Length 3, outcome S: 3, 3, 100 %.
 const LogRecords kMarch5Copy = MakeLog({{3, true, 500}});
 
@@ -109,6 +111,9 @@ TEST_F(ProgressWindowTest, EveryTestOfThePersonAndItsCopiesIsAPointAndUnreadable
     EXPECT_EQ(Points(Value::Mean), (QList<QPointF>{{march1, 4.4}, {march5, 3}, {march5, 6.5}}));
     EXPECT_EQ(Points(Value::SuccessPercent),
               (QList<QPointF>{{march1, 60}, {march5, 100}, {march5, 0}}));
+    // The tests too short for a span estimate have no point in its series, rather than 0.
+    EXPECT_EQ(Points(Value::Span), (QList<QPointF>{{march5, 6.5}}));
+    EXPECT_EQ(Progress()->Chart().Series(Value::Span).name(), "Odhad rozpětí");
 
     // The short file and the one without a real date are named in one message; the empty
     // test and the other person's file are simply not there.
@@ -139,8 +144,13 @@ TEST_F(ProgressWindowTest, HoveringAPointShowsItsFileAndValues)
 
     QTest::mouseMove(View().viewport(), ViewportPositionOf(0, Value::Mean));
     EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), kJanMarch1 + "\nNejdelší zopakovaná řada: 5\nPrůměrná délka: 4,4"
-                                             "\nÚspěšnost %: 60,0");
+    EXPECT_EQ(QToolTip::text(), kJanMarch1 + "\nNejdelší zopakovaná řada: 5\nOdhad rozpětí: —"
+                                             "\nPrůměrná délka: 4,4\nÚspěšnost %: 60,0");
+    // The span estimate's own point, where a test has one.
+    QTest::mouseMove(View().viewport(), ViewportPositionOf(1, Value::Span));
+    QTRY_VERIFY(QToolTip::text().startsWith("Novák Jan 2024_04_10 14_30.mem"));
+    EXPECT_TRUE(QToolTip::text().contains("\nOdhad rozpětí: 6,5\n"))
+        << QToolTip::text().toStdString();
     // Away from every point the text goes.
     const QPoint between =
         (ViewportPositionOf(0, Value::SuccessPercent) + ViewportPositionOf(1, Value::Longest)) / 2;
