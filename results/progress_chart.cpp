@@ -20,6 +20,7 @@ namespace {
 const char *const kLongestName = QT_TRANSLATE_NOOP("ProgressChart", "Nejdelší zopakovaná řada");
 const char *const kMeanName = QT_TRANSLATE_NOOP("ProgressChart", "Průměrná délka");
 const char *const kSuccessName = QT_TRANSLATE_NOOP("ProgressChart", "Úspěšnost %");
+const char *const kSpanName = QT_TRANSLATE_NOOP("ProgressChart", "Odhad rozpětí");
 
 // Dates as the language writes them; the time of day as well when the tests lie only a few
 // days apart.
@@ -75,7 +76,8 @@ QString DescribePoint(const ProgressPoint &point)
 ProgressChart::ProgressChart()
     : longest_(MakeSeries(Tr(kLongestName), QColor(0, 90, 200))),
       mean_(MakeSeries(Tr(kMeanName), QColor(0, 150, 60))),
-      success_(MakeSeries(Tr(kSuccessName), QColor(220, 110, 0))), timeAxis_(new QDateTimeAxis),
+      success_(MakeSeries(Tr(kSuccessName), QColor(220, 110, 0))),
+      span_(MakeSeries(Tr(kSpanName), QColor(140, 50, 170))), timeAxis_(new QDateTimeAxis),
       lengthAxis_(new QValueAxis), percentAxis_(new QValueAxis)
 {
     setAnimationOptions(QChart::NoAnimation);
@@ -99,7 +101,7 @@ ProgressChart::ProgressChart()
     addAxis(lengthAxis_, Qt::AlignLeft);
     addAxis(percentAxis_, Qt::AlignRight);
 
-    for (QLineSeries *series : {longest_, mean_, success_}) {
+    for (QLineSeries *series : {longest_, mean_, success_, span_}) {
         addSeries(series);
         series->attachAxis(timeAxis_);
         series->attachAxis(series == success_ ? percentAxis_ : lengthAxis_);
@@ -118,7 +120,7 @@ void ProgressChart::Fill(const QString &person, std::vector<ProgressPoint> tests
                      });
     tests_ = std::move(tests);
 
-    QList<QPointF> longest, mean, success;
+    QList<QPointF> longest, mean, success, span;
     longest.reserve(tests_.size());
     mean.reserve(tests_.size());
     success.reserve(tests_.size());
@@ -131,12 +133,16 @@ void ProgressChart::Fill(const QString &person, std::vector<ProgressPoint> tests
         longest.append({double(x), double(test.summary.longestSuccess)});
         mean.append({double(x), test.summary.meanLength});
         success.append({double(x), test.summary.successPercent});
-        highest = std::max({highest, double(test.summary.longestSuccess), test.summary.meanLength});
+        if (test.summary.spanEstimate)
+            span.append({double(x), *test.summary.spanEstimate});
+        highest = std::max({highest, double(test.summary.longestSuccess), test.summary.meanLength,
+                            test.summary.spanEstimate.value_or(0)});
     }
     // Each series at once: a point at a time would lay the chart out again for every one.
     longest_->replace(longest);
     mean_->replace(mean);
     success_->replace(success);
+    span_->replace(span);
 
     // A margin on either side keeps the first and last points off the axes.
     qint64 first = times_.empty() ? QDateTime::currentMSecsSinceEpoch() : times_.front();
@@ -170,6 +176,8 @@ QLineSeries &ProgressChart::Series(Value value) const
         return *longest_;
     case Value::Mean:
         return *mean_;
+    case Value::SpanEstimate:
+        return *span_;
     case Value::SuccessPercent:
         break;
     }

@@ -26,8 +26,9 @@ struct ProgressPoint
 QString DescribePoint(const ProgressPoint &point);
 
 // A person's progress over time: one point per test, placed at the date and time of the test,
-// for the longest repeated sequence and the mean length (left axis) and the success rate
-// (right axis, 0 to 100 %).
+// for the longest repeated sequence, the mean length and the span estimate (left axis) and the
+// success rate (right axis, 0 to 100 %). A test too short for a span estimate has no point on
+// that line.
 class ProgressChart : public QChart
 {
 public:
@@ -35,7 +36,8 @@ public:
     {
         Longest,
         Mean,
-        SuccessPercent
+        SuccessPercent,
+        SpanEstimate
     };
 
     ProgressChart();
@@ -65,6 +67,7 @@ private:
     QLineSeries *longest_;
     QLineSeries *mean_;
     QLineSeries *success_;
+    QLineSeries *span_;
     QDateTimeAxis *timeAxis_;
     QValueAxis *lengthAxis_;
     QValueAxis *percentAxis_;
