@@ -167,6 +167,13 @@ void ArchiveWindow::BuildMenus()
         progress->setEnabled(false);
         progress->setText(tr("Vývoj výsledků (chybí soubor libvorlant_late.so)"));
     }
+    QAction *report = file->addAction(tr("Zpráva o osobě…"));
+    report->setObjectName(QStringLiteral("reportOfPerson"));
+    connect(report, &QAction::triggered, this, &ArchiveWindow::ReportClick);
+    if (!HasProgress()) {
+        report->setEnabled(false);
+        report->setText(tr("Zpráva o osobě… (chybí soubor libvorlant_late.so)"));
+    }
     QAction *overview = file->addAction(tr("Přehled osob"));
     overview->setObjectName(QStringLiteral("overviewOfPersons"));
     connect(overview, &QAction::triggered, this, &ArchiveWindow::OverviewClick);
@@ -421,6 +428,20 @@ void ArchiveWindow::ProgressClick()
         return;
     }
     Progress().ShowProgress(DE->text(), person);
+}
+
+// "Zpráva o osobě…": the report of the current row's person, from every test of theirs in the
+// shown folder, as "Vývoj výsledků" reads them.
+void ArchiveWindow::ReportClick()
+{
+    const QString person = CellText(SG1->currentRow(), 0);
+    if (!HasProgress())
+        return;
+    if (person.isEmpty()) {
+        store_.Messages().Message(VORLANT_TRANSLATE_NOOP("Messages", "Vyberte řádek s osobou."));
+        return;
+    }
+    Progress().OfferReport(DE->text(), person);
 }
 
 // "Export do CSV…": the attempts of every file the list shows, in the list's order.

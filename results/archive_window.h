@@ -116,6 +116,7 @@ private:
     void CancelClick();
     void _adrKeyPress();
     void ProgressClick();
+    void ReportClick();
     void ExportCsvClick();
     void OverviewClick();
     void ExportXlsxClick();

@@ -4,6 +4,7 @@
 #include "results/overview_model.h"
 #include "results/overview_reading.h"
 #include "results/overview_sheet.h"
+#include "results/person_report_dialog.h"
 #include "results/table_printing.h"
 #include "results/workbook_saving.h"
 
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QDate>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -59,6 +61,9 @@ OverviewWindow::OverviewWindow(MessageSink &messages, QWidget *parent)
     QAction *exportXlsx = file->addAction(tr("Export do Excelu…"));
     exportXlsx->setObjectName(QStringLiteral("exportXlsx"));
     connect(exportXlsx, &QAction::triggered, this, &OverviewWindow::ExportXlsxClick);
+    QAction *report = file->addAction(tr("Zpráva o osobě…"));
+    report->setObjectName(QStringLiteral("reportOfPerson"));
+    connect(report, &QAction::triggered, this, &OverviewWindow::ReportClick);
     QAction *close = file->addAction(tr("Konec"));
     close->setObjectName(QStringLiteral("closeOverview"));
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -112,6 +117,24 @@ void OverviewWindow::PrintClick()
             .arg(folder_, OverviewModel::DateText(QDateTime::currentDateTime()));
     printer_.Print(messages_,
                    [&](QPrinter &printer) { return PrintTable(printer, heading, *sorted_); });
+}
+
+void OverviewWindow::ReportClick()
+{
+    const QModelIndexList selected = table_->selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
+        messages_.Message(VORLANT_TRANSLATE_NOOP("Messages", "Vyberte řádek s osobou."));
+        return;
+    }
+    if (reading_)
+        return;
+    if (!report_)
+        report_ = new PersonReportDialog(messages_, this);
+    const QModelIndex source = sorted_->mapToSource(selected.constFirst());
+    reading_ = true;
+    OfferReportOfFolder(*report_, messages_, this, folder_, model_->Row(source.row()).person,
+                        dialogAfter_);
+    reading_ = false;
 }
 
 void OverviewWindow::OpenProgressOfRow(int shownRow)

@@ -18,6 +18,7 @@ namespace vorlant {
 
 class MessageSink;
 class OverviewModel;
+class PersonReportDialog;
 
 // The window "Přehled osob": one row a person with the figures of all their tests, sortable
 // by any column, printable and exportable to Excel. A double-click opens the person's
@@ -57,6 +58,9 @@ public:
     // "Tisk": the table as shown, with the folder and the date above it.
     void PrintClick();
 
+    // "Zpráva o osobě…": the report of the selected row's person.
+    void ReportClick();
+
 private:
     void OpenProgressOfRow(int shownRow);
 
@@ -70,6 +74,7 @@ private:
     std::chrono::milliseconds dialogAfter_{300};
     bool reading_ = false;
     PagePrinter printer_;
+    PersonReportDialog *report_ = nullptr; // made when first offered
     bool shownBefore_ = false;
 };
 

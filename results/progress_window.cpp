@@ -4,6 +4,7 @@
 #include "results/chart_drawing.h"
 #include "results/chart_printing.h"
 #include "results/csv_saving.h"
+#include "results/person_report_dialog.h"
 #include "results/progress_chart.h"
 #include "results/progress_reading.h"
 #include "store/results_name.h"
@@ -50,6 +51,10 @@ ProgressWindow::ProgressWindow(MessageSink &messages, QWidget *parent)
     QAction *landscape = actions->addAction(tr("Tisk na šířku"));
     landscape->setObjectName(QStringLiteral("printLandscape"));
     connect(landscape, &QAction::triggered, this, [this] { Print(kLandscapePrintArea); });
+    QAction *report = actions->addAction(tr("Zpráva o osobě…"));
+    report->setObjectName(QStringLiteral("reportOfPerson"));
+    connect(report, &QAction::triggered, this,
+            [this] { ReportDialog().Offer(person_, chart_->Tests()); });
     QAction *close = actions->addAction(tr("Konec"));
     close->setObjectName(QStringLiteral("closeProgress"));
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -75,6 +80,22 @@ void ProgressWindow::ShowProgress(const QString &folder, const QString &person)
             UnreadableFilesMessage(tr("Tyto soubory nelze načíst, ve vývoji výsledků chybí:"),
                                    read->unreadable)
                 .toStdString());
+}
+
+void ProgressWindow::OfferReport(const QString &folder, const QString &person)
+{
+    if (reading_)
+        return;
+    reading_ = true;
+    OfferReportOfFolder(ReportDialog(), messages_, this, folder, person, dialogAfter_);
+    reading_ = false;
+}
+
+PersonReportDialog &ProgressWindow::ReportDialog()
+{
+    if (!report_)
+        report_ = new PersonReportDialog(messages_, this);
+    return *report_;
 }
 
 bool ProgressWindow::eventFilter(QObject *watched, QEvent *event)

@@ -12,6 +12,7 @@ class QChartView;
 namespace vorlant {
 
 class MessageSink;
+class PersonReportDialog;
 class ProgressChart;
 
 // The window "Vývoj výsledků – <person>": every test of one person as points over time,
@@ -32,6 +33,10 @@ public:
     // archive window, which the program links without this window's code, reaches it
     // through the object alone.
     virtual void ShowProgress(const QString &folder, const QString &person);
+    // The archive's "Zpráva o osobě…": reads the results files of person in folder as
+    // ShowProgress does and offers their report, leaving this window as it is. Virtual for the
+    // same reason.
+    virtual void OfferReport(const QString &folder, const QString &person);
 
     // Reading that takes longer than this shows a progress dialog; by default 300 ms.
     void SetProgressDialogAfter(std::chrono::milliseconds delay) { dialogAfter_ = delay; }
@@ -45,6 +50,7 @@ protected:
 
 private:
     void Print(const QRect &area);
+    PersonReportDialog &ReportDialog();
     void ShowPointAt(const QPoint &viewportPosition, const QPoint &globalPosition);
 
     MessageSink &messages_;
@@ -54,6 +60,7 @@ private:
     std::chrono::milliseconds dialogAfter_{300};
     bool reading_ = false;
     PagePrinter printer_;
+    PersonReportDialog *report_ = nullptr; // made when first offered
     bool shownBefore_ = false;
 };
 

@@ -305,6 +305,181 @@ The results were saved to %2.</translation>
     </message>
 </context>
 <context>
+    <name>PersonReport</name>
+    <message>
+        <source>Zpráva o osobě – %1</source>
+        <translation>Report on a Person – %1</translation>
+    </message>
+    <message>
+        <source>Uložit zprávu jako PDF</source>
+        <translation>Save the Report as PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Všechny soubory (*)</source>
+        <translation>PDF (*.pdf);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Tyto soubory nelze načíst, ve zprávě chybí:</source>
+        <translation>These files cannot be read and are missing from the report:</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Pokusů</source>
+        <translation>Attempts</translation>
+    </message>
+    <message>
+        <source>Úspěšnost %</source>
+        <translation>Success %</translation>
+    </message>
+    <message>
+        <source>Nejdelší zopakovaná řada</source>
+        <translation>Longest correct sequence</translation>
+    </message>
+    <message>
+        <source>Odhad rozpětí</source>
+        <translation>Span estimate</translation>
+    </message>
+    <message>
+        <source>Zpráva o výsledcích testů krátkodobé zrakové paměti</source>
+        <translation>Report on short-term visual memory tests</translation>
+    </message>
+    <message numerus="yes">
+        <source>Období: %1 · %n testů</source>
+        <translation>
+            <numerusform>Period: %1 · %n test</numerusform>
+            <numerusform>Period: %1 · %n tests</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Zpráva vytvořena %1</source>
+        <translation>Report made on %1</translation>
+    </message>
+    <message>
+        <source>Vývoj výsledků</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Všechny testy</source>
+        <translation>All tests</translation>
+    </message>
+    <message numerus="yes">
+        <source>Posledních %n testů</source>
+        <translation>
+            <numerusform>Latest %n test</numerusform>
+            <numerusform>Latest %n tests</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Poznámka:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>Odhad rozpětí byl %1.</source>
+        <translation>The span estimate was %1.</translation>
+    </message>
+    <message>
+        <source>Nejdelší zopakovaná řada měla délku %1.</source>
+        <translation>The longest correct sequence was %1 long.</translation>
+    </message>
+    <message>
+        <source>Vývoj ukáže až další test.</source>
+        <translation>The next test will show the progress.</translation>
+    </message>
+    <message>
+        <source>Odhad rozpětí vzrostl: v prvním testu byl %1, v posledním %2.</source>
+        <translation>The span estimate grew: %1 in the first test, %2 in the latest.</translation>
+    </message>
+    <message>
+        <source>Nejdelší zopakovaná řada se prodloužila: v prvním testu měla délku %1, v posledním %2.</source>
+        <translation>The longest correct sequence grew: %1 in the first test, %2 in the latest.</translation>
+    </message>
+    <message>
+        <source>Odhad rozpětí klesl: v prvním testu byl %1, v posledním %2.</source>
+        <translation>The span estimate fell: %1 in the first test, %2 in the latest.</translation>
+    </message>
+    <message>
+        <source>Nejdelší zopakovaná řada se zkrátila: v prvním testu měla délku %1, v posledním %2.</source>
+        <translation>The longest correct sequence fell: %1 in the first test, %2 in the latest.</translation>
+    </message>
+    <message>
+        <source>Odhad rozpětí zůstal zhruba stejný: v prvním testu byl %1, v posledním %2.</source>
+        <translation>The span estimate stayed about the same: %1 in the first test, %2 in the latest.</translation>
+    </message>
+    <message>
+        <source>Nejdelší zopakovaná řada zůstala stejná: v prvním i v posledním testu měla délku %1.</source>
+        <translation>The longest correct sequence stayed the same: %1 in the first and in the latest test.</translation>
+    </message>
+    <message>
+        <source>d. M. yyyy</source>
+        <extracomment>How the report writes a date.</extracomment>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>d. M. yyyy H:mm</source>
+        <extracomment>How the report&apos;s table writes the date and time of a test.</extracomment>
+        <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+    <message>
+        <source>cs_CZ</source>
+        <extracomment>The locale whose decimal separator the report&apos;s numbers use.</extracomment>
+        <translation>en_GB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n testů</source>
+        <translation>
+            <numerusform>%n test</numerusform>
+            <numerusform>%n tests</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n týdnů</source>
+        <translation>
+            <numerusform>%n week</numerusform>
+            <numerusform>%n weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dní</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dne %1 proběhlo %n testů.</source>
+        <translation>
+            <numerusform>On %1, %n test was taken.</numerusform>
+            <numerusform>On %1, %n tests were taken.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Od %1 do %2 (%3) proběhlo %n testů.</source>
+        <translation>
+            <numerusform>From %1 to %2 (%3), %n test was taken.</numerusform>
+            <numerusform>From %1 to %2 (%3), %n tests were taken.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Odhad rozpětí udává délku řady, kterou se daří zopakovat zhruba v polovině pokusů.</source>
+        <translation>The span estimate is the length of sequence repeated correctly in about half of the attempts.</translation>
+    </message>
+    <message>
+        <source>Test byl na odhad rozpětí příliš krátký, proto uvádíme nejdelší správně zopakovanou řadu.</source>
+        <translation>The test was too short for a span estimate, so the longest correct sequence is given.</translation>
+    </message>
+    <message>
+        <source>První nebo poslední test byl na odhad rozpětí příliš krátký, proto porovnáváme nejdelší správně zopakovanou řadu.</source>
+        <translation>The first or the latest test was too short for a span estimate, so the longest correct sequences are compared.</translation>
+    </message>
+    <message>
+        <source>Program neobsahuje normy pro věkové skupiny; výsledky slouží ke sledování vývoje jednoho člověka a nenahrazují odborné vyšetření.</source>
+        <translation>The program holds no age norms; the results follow one person&apos;s progress and do not replace a professional assessment.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>Nejdelší zopakovaná řada</source>
@@ -565,6 +740,14 @@ The results were saved to %2.</translation>
         <source>Export do Excelu…</source>
         <translation>Export to Excel…</translation>
     </message>
+    <message>
+        <source>Zpráva o osobě…</source>
+        <translation>Report on a Person…</translation>
+    </message>
+    <message>
+        <source>Zpráva o osobě… (chybí soubor libvorlant_late.so)</source>
+        <translation>Report on a Person… (libvorlant_late.so is missing)</translation>
+    </message>
 </context>
 <context>
     <name>vorlant::ChartWindow</name>
@@ -712,6 +895,45 @@ The results were saved to %2.</translation>
         <source>Přehled osob – %1 – %2</source>
         <translation>Overview of Persons – %1 – %2</translation>
     </message>
+    <message>
+        <source>Zpráva o osobě…</source>
+        <translation>Report on a Person…</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::PersonReportDialog</name>
+    <message>
+        <source>Zpráva o osobě</source>
+        <translation>Report on a Person</translation>
+    </message>
+    <message>
+        <source>Poznámka</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Uložit jako PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Tisk…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Osoba %1 nemá žádný test s pokusy, zprávu nelze sestavit.</source>
+        <translation>%1 has no test with attempts, so no report can be made.</translation>
+    </message>
+    <message>
+        <source>%1 – zpráva.pdf</source>
+        <translation>%1 – report.pdf</translation>
+    </message>
+    <message>
+        <source>Zpráva je uložena: %1</source>
+        <translation>The report was saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>vorlant::ProgressWindow</name>
@@ -742,6 +964,10 @@ The results were saved to %2.</translation>
     <message>
         <source>Tyto soubory nelze načíst, ve vývoji výsledků chybí:</source>
         <translation>These files cannot be read and are missing from the progress:</translation>
+    </message>
+    <message>
+        <source>Zpráva o osobě…</source>
+        <translation>Report on a Person…</translation>
     </message>
 </context>
 </TS>

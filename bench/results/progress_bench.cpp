@@ -1,6 +1,9 @@
 #include "results/archive_window.h"
 #include "results/chart_window.h"
+#include "results/person_report_dialog.h"
+#include "results/person_report_page.h"
 #include "results/progress_chart.h"
+#include "results/progress_reading.h"
 #include "results/progress_window.h"
 #include "store/results_file.h"
 #include "store/results_store.h"
@@ -100,6 +103,33 @@ BENCHMARK(BM_ShowProgress)
     ->Arg(10000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+
+// "Zpráva o osobě…" saved as a PDF: reading every test of one person, drawing the page and
+// saving the file.
+void BM_PersonReport(benchmark::State &state)
+{
+    const int count = static_cast<int>(state.range(0));
+    const QString person = QStringLiteral("Dvořák Jiří");
+    const QString folder = FolderOf(count, person);
+    QTemporaryDir output;
+    const QString target = output.filePath(QStringLiteral("zprava.pdf"));
+    std::size_t tests = 0;
+    for (auto _ : state) {
+        std::optional<PersonTests> read =
+            ReadPersonTests(nullptr, folder, person, std::chrono::hours(1));
+        tests = read->tests.size();
+        const PersonReport report{person, InTimeOrder(std::move(read->tests)),
+                                  QDateTime::currentDateTime(),
+                                  QStringLiteral("Trénuje doma dvakrát týdně.")};
+        std::error_code error;
+        if (!SavePersonReportPdf(target, report, error))
+            state.SkipWithError("the PDF was not saved");
+    }
+    if (tests != std::size_t(count))
+        state.SkipWithError("not every test was read");
+    state.counters["bytes"] = double(QFile(target).size());
+}
+BENCHMARK(BM_PersonReport)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // "Export do CSV…" from the archive window listing count files: reading them, writing the
 // CSV and saving it to disk, synced.

@@ -10,6 +10,7 @@
 #include "results/archive_window.h"
 #include "results/chart_window.h"
 #include "results/overview_window.h"
+#include "results/person_report_dialog.h"
 #include "results/progress_window.h"
 #include "store/local_time.h"
 #include "store/results_file.h"
@@ -19,9 +20,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -108,6 +113,36 @@ void WriteEarlierTests(const QString &dataFolder)
     WriteTest(dataFolder, "Eva", {2024, 2, 20, 16, 30}, EarlierTest(3, 0));
 }
 
+// The page of the report that the progress window offers, saved as a PDF with a note and
+// drawn into file by pdftoppm.
+bool SaveReport(vorlant::ProgressWindow &progress, const QString &file)
+{
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    QTimer::singleShot(0, [&] {
+        auto *dialog =
+            qobject_cast<vorlant::PersonReportDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->findChild<QPlainTextEdit *>(QStringLiteral("reportNote"))
+            ->setPlainText(QLocale::system().language() == QLocale::Czech
+                               ? QStringLiteral("Trénuje doma dvakrát týdně.")
+                               : QStringLiteral("Trains at home twice a week."));
+        dialog->SetPdfFileChooser([&](QWidget *, const QString &) { return pdf; });
+        dialog->findChild<QPushButton *>(QStringLiteral("savePdf"))->click();
+        dialog->reject();
+    });
+    progress.findChild<QAction *>(QStringLiteral("reportOfPerson"))->trigger();
+    const QString base = file.chopped(4); // pdftoppm adds ".png"
+    const bool saved =
+        QFile::exists(pdf) &&
+        QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                           QStringLiteral("-r"), QStringLiteral("80"), pdf, base}) == 0;
+    std::printf("%s %s\n", saved ? "wrote" : "cannot write", qPrintable(file));
+    return saved;
+}
+
 template <typename Window> Window *TopLevel()
 {
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -171,6 +206,7 @@ int main(int argc, char **argv)
     archive->findChild<QAction *>(QStringLiteral("progressOfPerson"))->trigger();
     auto *progress = TopLevel<vorlant::ProgressWindow>();
     saved = progress && Save(*progress, out.filePath(QStringLiteral("progress.png"))) && saved;
+    saved = progress && SaveReport(*progress, out.filePath(QStringLiteral("report.png"))) && saved;
     if (progress)
         progress->hide();
 
