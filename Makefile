@@ -1,5 +1,6 @@
 # Everyday commands. `make run` builds and starts the program, `make test` builds and runs
-# every test, `make sanitize` runs them under ASan and UBSan, `make bench` runs the benchmarks.
+# every test, `make sanitize` runs them under ASan and UBSan, `make bench` runs the benchmarks,
+# `make bench-smoke` runs each benchmark once, briefly, and fails on one that hangs or fails.
 # `make deb` builds the Debian package, `make package-check` validates it, `make screenshots`
 # draws the README's pictures from the running program. `make translations` brings
 # translations/*.ts up to date with the texts in the sources.
@@ -11,8 +12,8 @@ CMAKE_FLAGS ?=
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps configure build run test sanitize bench fuzz format clean deb package-check \
-        screenshots translations
+.PHONY: all deps configure build run test sanitize bench bench-smoke fuzz format clean deb \
+        package-check screenshots translations
 
 all: build
 
@@ -73,6 +74,10 @@ bench: build
 	done
 	@echo "== start-up against a minimal Qt Widgets program"
 	bench/startup/startup_bench.py $(BUILD)
+
+# No timing is judged here: this only shows that every benchmark still runs to its end.
+bench-smoke: build
+	bench/smoke.sh $(BUILD)
 
 fuzz:
 	@bash scripts/install-deps.sh --fuzz

@@ -79,8 +79,8 @@ public:
     // The name dialog's "Ok": begins a test under the name.
     void StartTest(const QString &personName);
 
-    // Ends the program without asking, for a session or terminal that asks it to end: a test
-    // under way with an attempt is kept where a test whose save failed is kept.
+    // Ends the program without asking, for a session or terminal that asks it to end: the
+    // finished attempts of a test under way are kept where a test whose save failed is kept.
     void EndBySignal();
 
     RoundController &Controller() { return controller_; }
@@ -113,7 +113,7 @@ private:
     void CompleteStartUpNow();
     // Whether the program may end: during a test the user is asked, the test paused meanwhile.
     bool MayQuit();
-    // Saves a test under way with an attempt into the folder for unsaved tests.
+    // Saves the finished attempts of a test under way into the folder for unsaved tests.
     void KeepUnsavedTest();
 
     // Buttons and menu commands.

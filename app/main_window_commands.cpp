@@ -7,7 +7,6 @@
 #include "app/name_dialog.h"
 #include "app/storage_locations.h"
 #include "board/board.h"
-#include "engine/attempt_log.h"
 #include "results/archive_window.h"
 #include "results/chart_window.h"
 #include "store/personal_best.h"
@@ -19,21 +18,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace vorlant {
-
-namespace {
-
-// Whether the log holds anything the user did: an attempt answered at least in part.
-bool HoldsAnAttempt(const AttemptLog &log)
-{
-    const auto end = log.records.begin() + std::min(log.LogIndex, kLastRecord) + 1;
-    return std::any_of(log.records.begin(), end,
-                       [](const AttemptRecord &record) { return record.elapsedMs > 0; });
-}
-
-} // namespace
 
 void MainWindow::ConnectCommands()
 {
@@ -134,7 +119,7 @@ void MainWindow::_konecClick()
 void MainWindow::Konec1Click()
 {
     CompleteStartUpNow();
-    const bool underWay = !_start->isEnabled();
+    const bool underWay = controller_.TestUnderWay();
     if (underWay)
         _pauseClick();
     const TestLabel test =
@@ -164,11 +149,12 @@ void MainWindow::Konec2Click()
 // Ctrl+X lies beside the answer keys Z X C V: one stroke must not throw a test away.
 bool MainWindow::MayQuit()
 {
-    if (_start->isEnabled()) // no test under way
+    // The buttons read "under way" also while the next test is being named after a saved one.
+    if (!controller_.TestUnderWay())
         return true;
     if (quitQuestion_) // asked already
         return false;
-    const bool running = _pause->text() == tr("Pause");
+    const bool running = !controller_.Paused();
     if (running)
         _pauseClick();
     QMessageBox question(QMessageBox::Question, ApplicationTitle(),
@@ -206,17 +192,13 @@ void MainWindow::EndBySignal()
 }
 
 // Kept as a failed save is, in the user's own folder, whatever the data directory is; without
-// a box, which an ending session would never see answered.
+// a box, which an ending session would never see answered. Only the attempts that the test
+// finished: a test that was saved is over and is not kept again.
 void MainWindow::KeepUnsavedTest()
 {
-    if (_start->isEnabled())
+    if (!controller_.TestUnderWay() || controller_.FinishedAttempts() == 0)
         return;
-    // A paused test has dropped its unfinished attempt already.
-    if (_pause->text() == tr("Pause"))
-        controller_.EndTest();
-    if (!HoldsAnAttempt(controller_.Log()))
-        return;
-    store_.KeepInFallbackFolder(controller_.Log().records, controller_.PersonName());
+    store_.KeepInFallbackFolder(controller_.FinishedRecords(), controller_.PersonName());
 }
 
 // While a test is under way only the radio mark changes.

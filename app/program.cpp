@@ -4,6 +4,7 @@
 #include "app/error_guard.h"
 #include "app/help_window.h"
 #include "app/name_dialog.h"
+#include "app/window_closing.h"
 #include "results/chart_window.h"
 
 #include <QTimer>
@@ -23,6 +24,11 @@ Program::Program(MessageSink &messages, LateParts late, MainWindowOptions option
                      [this] { CompleteStartUp(); });
     QObject::connect(main_.get(), &MainWindow::StartUpNeeded, main_.get(),
                      [this] { CompleteStartUp(); });
+    // The program ends with its main window, whatever else waits: a box, a dialog over the main
+    // window (closed by a signal), a reading of many files. Queued: the window's own close
+    // ends first.
+    QObject::connect(main_.get(), &MainWindow::Closed, main_.get(), &CloseEveryWindow,
+                     Qt::QueuedConnection);
 }
 
 Program::~Program() = default;

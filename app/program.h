@@ -17,7 +17,8 @@ class NameDialog;
 // window comes first, with the part of its start-up that its first frame shows; once that
 // frame is painted, the rest follows: the chart window, which the archive window that the
 // main window's start-up creates needs, the rest of that start-up, then the name dialog,
-// the help and the About window, hidden. The other windows are only shown and hidden.
+// the help and the About window, hidden. The other windows are only shown and hidden; once the
+// main window has closed, every other window closes too.
 class Program
 {
 public:

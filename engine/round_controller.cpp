@@ -22,6 +22,13 @@ int RoundController::CurrentLength() const
     return index >= 0 && index <= kLastRecord ? m_log.records[index].length : 0;
 }
 
+LogRecords RoundController::FinishedRecords() const
+{
+    LogRecords records{};
+    std::copy_n(m_log.records.begin(), m_finishedAttempts, records.begin());
+    return records;
+}
+
 AttemptRecord *RoundController::CurrentRecord()
 {
     const int index = m_log.LogIndex;
@@ -47,6 +54,9 @@ void RoundController::StartTest(std::string_view personName)
     std::fill(m_log.records.begin() + 1, m_log.records.end(), AttemptRecord{});
     m_log.records[0].success = false;
     m_log.records[0].elapsedMs = 0;
+    m_finishedAttempts = 0;
+    m_testUnderWay = true;
+    m_paused = false;
 
     m_roundStartBusy = m_completionBusy = m_displayBusy = false;
 
@@ -79,6 +89,8 @@ void RoundController::_1Timer()
     m_outputs.SetLengthTextColour(kBlack);
     m_outputs.ResetAllCells();
     m_inputOpen = false;
+    // After ContinueTest the round does the attempt at LogIndex again, finished or not.
+    m_finishedAttempts = std::min(m_finishedAttempts, m_log.LogIndex);
     ApplyLevelRule(m_log, m_outputs);
     GenerateSequence(m_sequence, CurrentLength(), m_random);
     m_position = 0;
@@ -189,6 +201,7 @@ void RoundController::_2Timer()
         // An attempt ended by an answer judged late counts as noticed that much earlier.
         record->elapsedMs = MsSinceInputStart() - m_answerDelayMs;
         ++m_log.LogIndex;
+        m_finishedAttempts = m_log.LogIndex;
         // Clicks between attempts must never be judged against the finished round.
         CloseInput();
         if (!m_quitting) {
@@ -231,11 +244,14 @@ void RoundController::DropCurrentRecord()
     if (m_log.LogIndex > 0 && m_log.LogIndex <= kLastRecord) {
         m_log.records[m_log.LogIndex] = AttemptRecord{};
         --m_log.LogIndex;
+        // A second pause before a round has started takes back a finished attempt.
+        m_finishedAttempts = std::min(m_finishedAttempts, m_log.LogIndex + 1);
     }
 }
 
 void RoundController::PauseTest()
 {
+    m_paused = true;
     StopTimers();
     CloseInput();
     DropCurrentRecord();
@@ -243,6 +259,7 @@ void RoundController::PauseTest()
 
 void RoundController::ContinueTest()
 {
+    m_paused = false;
     m_roundStartBusy = m_completionBusy = m_displayBusy = false;
     // Whatever round is under way stops here, so that the round started next re-initialises the
     // record at LogIndex alone and no completion check of the old one advances past it.
@@ -255,6 +272,8 @@ void RoundController::ContinueTest()
 
 void RoundController::EndTest()
 {
+    m_testUnderWay = false;
+    m_paused = false;
     StopTimers();
     CloseInput();
     m_outputs.ResetAllCells();

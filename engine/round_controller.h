@@ -43,11 +43,12 @@ public:
     void CellAnswered(CellPosition cell, std::int64_t answeredAtMs);
     // Judges ClickedCell against the next slot of the sequence while input is open.
     void JudgeClick();
-    // Stops the timers, closes input and drops the unfinished attempt.
+    // Stops the timers, closes input and drops the unfinished attempt; the test stays under way.
     void PauseTest();
     // Stops the round under way, closes input, clears the busy flags and arms a new round start.
     void ContinueTest();
-    // Stops the timers, closes input, resets the board and drops the unfinished attempt.
+    // Stops the timers, closes input, resets the board and drops the unfinished attempt; the
+    // test is over.
     void EndTest();
     // Stops the display for closing the program; no click is judged afterwards.
     void QuitTest();
@@ -61,6 +62,18 @@ public:
     // Every record holds a completed attempt; LogIndex is then 1001 until the next test.
     bool IsLogFull() const { return m_log.LogIndex > kLastRecord; }
     const std::string &PersonName() const { return m_personName; }
+
+    // A test has started and has not been ended: running, paused, or running on while the next
+    // one is being named. The owner's controls may read otherwise; this is what counts.
+    bool TestUnderWay() const { return m_testUnderWay; }
+    // The test under way is paused.
+    bool Paused() const { return m_paused; }
+    // How many attempts of the test lie finished at the start of the log: the records that a
+    // round start or a pause will not take back. Neither the attempt being shown or answered
+    // nor one that a round started after ContinueTest does again counts.
+    int FinishedAttempts() const { return m_finishedAttempts; }
+    // The finished attempts followed by the end of the log.
+    LogRecords FinishedRecords() const;
 
     std::int32_t Position() const { return m_position; }
     std::int64_t InputStart() const { return m_inputStart; }
@@ -93,6 +106,9 @@ private:
     // the last answer judged came before its judging, which the completion check discounts.
     std::optional<std::int64_t> m_answeredAt;
     std::int64_t m_answerDelayMs = 0;
+    int m_finishedAttempts = 0;
+    bool m_testUnderWay = false;
+    bool m_paused = false;
     bool m_inputOpen = false;
     bool m_quitting = false;
     bool m_roundStartBusy = false;

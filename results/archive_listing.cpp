@@ -1,12 +1,16 @@
 #include "results/archive_listing.h"
 
+#include "store/file_io.h"
+
 #include <QFile>
 
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <tuple>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace vorlant {
@@ -60,15 +64,41 @@ struct DirectoryCloser
     void operator()(DIR *directory) const { ::closedir(directory); }
 };
 
-// A regular file, or a link to one, that holds something: an empty results file is a save
-// that has claimed its name and is still writing the file.
-bool IsFileWithContent(DIR *directory, const dirent &entry)
+// Whether the entry may be a results file: a regular file, or a link to one that holds
+// something. The size of a regular file is left to the reading, which skips an empty one: a stat
+// for every file doubled the listing of a large folder.
+bool MayBeResultsFile(DIR *directory, const dirent &entry)
 {
-    if (entry.d_type != DT_REG && entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK)
+    if (entry.d_type == DT_REG)
+        return true;
+    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK)
         return false;
     struct stat status;
     return ::fstatat(::dirfd(directory), entry.d_name, &status, 0) == 0 &&
            S_ISREG(status.st_mode) && status.st_size > 0;
+}
+
+// A save that claims its name with an empty file writes its temporary file beside it first and
+// renames that over the empty file last: only while such a temporary lies in the folder can a
+// results file there be a claim still empty.
+bool IsTemporaryOfASave(const char *name)
+{
+    return NameCarriedByTemporary(name).has_value();
+}
+
+// Leaves out of entries the regular files of the folder that are empty.
+void LeaveOutEmptyFiles(DIR *directory, std::vector<ArchiveEntry> &entries)
+{
+    std::set<QString> empty;
+    ::rewinddir(directory);
+    while (const dirent *entry = ::readdir(directory)) {
+        struct stat status;
+        if (entry->d_name[0] != '.' && entry->d_type == DT_REG &&
+            ::fstatat(::dirfd(directory), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && status.st_size == 0)
+            empty.insert(QFile::decodeName(entry->d_name));
+    }
+    std::erase_if(entries, [&](const ArchiveEntry &e) { return empty.count(e.fileName) > 0; });
 }
 
 } // namespace
@@ -106,14 +136,20 @@ std::vector<ArchiveEntry> ListResultsFiles(const QString &folder, const QString 
     const std::unique_ptr<DIR, DirectoryCloser> directory(::opendir(path.constData()));
     if (!directory)
         return entries;
+    bool saveUnderWay = false;
     while (const dirent *entry = ::readdir(directory.get())) {
+        if (entry->d_name[0] == '.') {
+            saveUnderWay = saveUnderWay || IsTemporaryOfASave(entry->d_name);
+            continue;
+        }
         const QString name = QFile::decodeName(entry->d_name);
-        // The type test last: it costs a stat, the name tests never do.
-        if (name.startsWith(u'.') || !accepts.Matches(name) ||
-            !IsFileWithContent(directory.get(), *entry))
+        // The type test last: it may cost a stat, the name test never does.
+        if (!accepts.Matches(name) || !MayBeResultsFile(directory.get(), *entry))
             continue;
         entries.push_back(SplitResultsFileName(name));
     }
+    if (saveUnderWay)
+        LeaveOutEmptyFiles(directory.get(), entries);
     // The time "YYYY_MM_DD HH_MM.mem" sorts as its text: a person's tests come oldest first.
     std::sort(entries.begin(), entries.end(), [](const ArchiveEntry &a, const ArchiveEntry &b) {
         return std::tie(a.person, a.time, a.fileName) < std::tie(b.person, b.time, b.fileName);

@@ -37,10 +37,12 @@ private:
     QRegularExpression pattern_;
 };
 
-// The results files of folder (ordinary, not hidden, not empty) that the filter lets through,
-// sorted by person comparing character codes; the files of one person in time order, oldest
-// first. An empty folder text means the current folder, as the results store reads it. A folder
-// that cannot be read lists nothing.
+// The results files of folder (ordinary, not hidden) that the filter lets through, sorted by
+// person comparing character codes; the files of one person in time order, oldest first. An
+// empty file is left out while a save is under way in the folder (its temporary file lies
+// there): it is that save's claim on its name. Otherwise sizes are not read; whoever reads the
+// files skips an empty one. An empty folder text means the current folder, as the results store
+// reads it. A folder that cannot be read lists nothing.
 std::vector<ArchiveEntry> ListResultsFiles(const QString &folder, const QString &filter);
 
 } // namespace vorlant

@@ -43,8 +43,8 @@ QString ResultsFileName(int n, int school)
 }
 
 // A folder of count results files, made once per count and school for the whole run. The
-// listing reads no content, so one byte stands for a file's content (an empty file would be a
-// save under way, which the list leaves out).
+// listing reads no content, so one byte stands for a file's content (an empty file beside a
+// save's temporary file would be a save under way, which the list leaves out).
 QString FolderOf(int count, int school)
 {
     static std::map<std::pair<int, int>, std::unique_ptr<QTemporaryDir>> folders;

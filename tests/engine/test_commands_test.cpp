@@ -1,6 +1,7 @@
 #include "engine_rig.h"
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 namespace vorlant {
@@ -169,6 +170,64 @@ TEST(EndTest, KeepsTheCompletedAttemptsOrTheFirstOneSoFarAndResetsTheBoard)
     EXPECT_EQ(rig.Count("ResetAllCells"), 1) << "no cell stays lit";
     EXPECT_EQ(log.LogIndex, 2);
     EXPECT_EQ(RecordCount(log.records), 3);
+}
+
+// Whether a test is under way, whether it is paused, and how many of its attempts lie finished,
+// as commands and rounds follow one another: what the owner keeps of a test when the program
+// must end at once.
+TEST(TestState, FollowsTheCommandsAndCountsOnlyFinishedAttempts)
+{
+    EngineRig rig;
+    RoundController &controller = rig.controller;
+    const auto inputOpen = [&] { return controller.InputOpen(); };
+    const struct
+    {
+        const char *step;
+        std::function<void()> run;
+        bool underWay;
+        bool paused;
+        int finished;
+    } steps[] = {
+        {"before any test", [] {}, false, false, 0},
+        {"started", [&] { controller.StartTest("Eva"); }, true, false, 0},
+        {"first attempt half answered",
+         [&] {
+             ASSERT_TRUE(rig.AdvanceUntil(inputOpen));
+             rig.Advance(300);
+             controller.CellClicked(controller.CurrentSequence()[0]);
+         },
+         true, false, 0},
+        {"first attempt finished",
+         [&] {
+             for (int slot = 1; slot < controller.CurrentLength(); ++slot)
+                 controller.CellClicked(controller.CurrentSequence()[slot]);
+             rig.Advance(100);
+         },
+         true, false, 1},
+        {"second attempt finished", [&] { rig.PlayAttempt(true); }, true, false, 2},
+        {"paused in the rest", [&] { controller.PauseTest(); }, true, true, 2},
+        {"continued", [&] { controller.ContinueTest(); }, true, false, 2},
+        {"paused again before a round", [&] { controller.PauseTest(); }, true, true, 1},
+        {"continued into a round that does the first again",
+         [&] {
+             controller.ContinueTest();
+             rig.Advance(50);
+         },
+         true, false, 0},
+        {"that attempt finished", [&] { rig.PlayAttempt(false); }, true, false, 1},
+        {"ended", [&] { controller.EndTest(); }, false, false, 1},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.step);
+        ASSERT_NO_FATAL_FAILURE(step.run());
+        EXPECT_EQ(controller.TestUnderWay(), step.underWay);
+        EXPECT_EQ(controller.Paused(), step.paused);
+        ASSERT_EQ(controller.FinishedAttempts(), step.finished);
+        const LogRecords kept = controller.FinishedRecords();
+        EXPECT_TRUE(std::equal(kept.begin(), kept.begin() + step.finished,
+                               controller.Log().records.begin()));
+        EXPECT_EQ(RecordCount(kept), step.finished);
+    }
 }
 
 TEST(QuitTest, StopsTheDisplayIgnoresClicksAndArmsNoRest)

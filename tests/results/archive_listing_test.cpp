@@ -87,8 +87,9 @@ TEST_F(ListResultsFilesTest, ListsOrdinaryVisibleResultsFilesSortedByCharacterCo
     std::filesystem::create_symlink("Adam Petr 2024_03_04 10_00.mem",
                                     Path("Link 2024_03_04 10_00.mem").toStdString());
     std::filesystem::create_symlink("missing", Path("Broken.mem").toStdString());
-    // A save under way: its name is claimed, its file not there yet.
+    // A save under way: its name is claimed, its file not there yet but in its temporary.
     ASSERT_TRUE(QFile(Path("Empty 2024_03_04 10_00.mem")).open(QIODevice::WriteOnly));
+    Touch(".Empty 2024_03_04 10_00.mem.Ab12Cd.tmp");
 
     std::vector<std::string> persons;
     for (const ArchiveEntry &entry : ListResultsFiles(root.path(), {}))
@@ -98,6 +99,26 @@ TEST_F(ListResultsFilesTest, ListsOrdinaryVisibleResultsFilesSortedByCharacterCo
     const std::vector<std::string> expected{"",     "Adam", "Adam Petr", "Adamec",
                                             "Link", "adam", "Ábel",      "Čermák"};
     EXPECT_EQ(persons, expected);
+}
+
+// A save claims a copy's name ("(2)") or a long name with a temporary that does not carry
+// it: while any save is under way, every empty results file is left out.
+TEST_F(ListResultsFilesTest, EmptyFilesAreLeftOutBesideAnyTemporaryOfASave)
+{
+    for (const char *temporary : {".Eva 2024_03_04 10_00.mem.Ab12Cd.tmp", ".vorlant.Xy34Zw.tmp"}) {
+        SCOPED_TRACE(temporary);
+        QTemporaryDir folder;
+        for (const char *name : {"Eva 2024_03_04 10_00.mem", temporary}) {
+            QFile file(folder.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write("x", 1), 1);
+        }
+        ASSERT_TRUE(
+            QFile(folder.filePath("Eva (2) 2024_03_04 10_00.mem")).open(QIODevice::WriteOnly));
+        const std::vector<ArchiveEntry> entries = ListResultsFiles(folder.path(), {});
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].fileName.toStdString(), "Eva 2024_03_04 10_00.mem");
+    }
 }
 
 TEST_F(ListResultsFilesTest, AFolderThatCannotBeReadListsNothing)

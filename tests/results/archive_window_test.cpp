@@ -258,6 +258,9 @@ TEST_F(ArchiveWindowTest, AnEmptyResultsFileIsASaveInProgressThatNoWindowReports
     WriteFiles("data", {kNovakJan5});
     WriteBytes("data/" + kNovakJan6, "");
     WriteBytes("data/" + kAdamPetr, "");
+    // The saves' temporary files, which they rename over their names last.
+    WriteBytes("data/." + kNovakJan6 + ".Ab12Cd.tmp", "x");
+    WriteBytes("data/." + kAdamPetr + ".Ef34Gh.tmp", "x");
     window.SetDirectory(data);
     ShowWindow();
     EXPECT_EQ(Column(2), QStringList{kNovakJan5});

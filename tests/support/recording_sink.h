@@ -12,7 +12,12 @@ namespace vorlant::testing {
 class RecordingSink : public MessageSink
 {
 public:
-    void Message(const UserText &text) override { messages.push_back(text.filled()); }
+    void Message(const UserText &text) override
+    {
+        messages.push_back(text.filled());
+        if (onMessage)
+            onMessage();
+    }
     void Error(const UserText &text) override
     {
         errors.push_back(text.filled());
@@ -22,7 +27,9 @@ public:
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
-    // Runs as each error is shown, as a message box's own event loop would run the program.
+    // Run as each message or error is shown, as a message box's own event loop would run the
+    // program.
+    std::function<void()> onMessage;
     std::function<void()> onError;
 };
 
