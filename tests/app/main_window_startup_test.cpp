@@ -9,8 +9,10 @@
 #include <QAction>
 #include <QTableWidget>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <gmock/gmock.h>
@@ -95,6 +97,10 @@ TEST(MainWindowStartUp, ATestWhoseSaveWasCutShortGetsItsNameBeforeTheArchiveList
         QByteArray bytes(16016, '\0');
         bytes[0] = 4;
         ASSERT_TRUE(left.open(QIODevice::WriteOnly) && left.write(bytes) == bytes.size());
+        // Untouched for a while: no save is about to name it.
+        ASSERT_TRUE(left.flush());
+        ASSERT_TRUE(left.setFileTime(QDateTime::currentDateTime().addSecs(-90),
+                                     QFileDevice::FileModificationTime));
     });
     EXPECT_THAT(QDir(rig.dataFolder()).entryList(QDir::Files | QDir::Hidden), ElementsAre(saved));
     EXPECT_THAT(rig.archiveRowsAfterArchiv(), ElementsAre("Eva | 2024_03_01 08_00.mem | " + saved));
