@@ -77,6 +77,35 @@ TEST(MainWindowStartUp, APictureFolderOfAnotherUserIsNotUsed)
     EXPECT_EQ(file.readAll(), theirs);
 }
 
+// A picture folder that is a symbolic link (say to a folder of the user's own, where a portable
+// copy was started in a shared folder) is not followed: nothing is written into the folder it
+// points to, taken from it or removed from it. The program goes on with the text board.
+TEST(MainWindowStartUp, APictureFolderThatIsALinkIsNotFollowed)
+{
+    QString target;
+    const QByteArray drawing = "the user's own drawing";
+    ProgramRig rig([&](const QString &current, const QString &) {
+        target = current + "/Dokumenty";
+        ASSERT_TRUE(QDir(target).mkpath("."));
+        for (const QString &name : {QStringLiteral("DATA_3.jpg"), QStringLiteral("dopis.txt")}) {
+            QFile file(target + '/' + name);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(drawing) == drawing.size());
+        }
+        ASSERT_TRUE(QFile::link(target, current + "/obr_deti"));
+    });
+    EXPECT_THAT(rig.sink.messages, ElementsAre("Chyba adresáře obr_deti"));
+    EXPECT_TRUE(rig.main().GameBoard()->textPanel()->isVisibleTo(&rig.main()));
+    for (int index = 0; index < kCellCount; ++index)
+        EXPECT_FALSE(rig.main().GameBoard()->pictureCell(index)->hasPicture()) << index;
+    rig.main().close();
+
+    EXPECT_TRUE(QFileInfo(rig.currentFolder() + "/obr_deti").isSymLink());
+    EXPECT_THAT(QDir(target).entryList(QDir::Files), ElementsAre("DATA_3.jpg", "dopis.txt"));
+    QFile picture(target + "/DATA_3.jpg");
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    EXPECT_EQ(picture.readAll(), drawing);
+}
+
 // Prepares the program folder with one results file in its data folder.
 void WithOneSavedTest(const QString &, const QString &program)
 {
