@@ -189,21 +189,44 @@ std::optional<std::string> ClaimNewName(const std::string &folder, const std::st
 
 namespace {
 
-// Whether a copy of the program that started meanwhile has taken the finished temporary file
-// over in order to name it: the file's name is gone, yet it still has one, in a folder that is
-// still there (a folder removed or moved away loses the save).
-bool TakenOver(int fd, const std::string &temporary, const fs::path &folder)
+// Whether the file at path holds exactly bytes.
+bool Holds(const std::string &path, std::string_view bytes)
+{
+    std::error_code error;
+    const std::optional<std::string> content = ReadFileStart(path, bytes.size() + 1, error);
+    return content && *content == bytes;
+}
+
+// Where the bytes of a finished temporary file are, once its name is gone because a copy of
+// the program that started meanwhile took the file over to name it: the full path of the
+// candidate name it has by now, an empty path while it is still under that copy's own
+// temporary name, nothing when they are nowhere in the folder (the file was removed, or the
+// folder moved away). The bytes are asked for, not the file's links: on some network file
+// systems an open file no longer answers once another computer has renamed it. They are
+// always under one of those names; temporary names are looked at first, as the file moves
+// from them to a candidate name and never back.
+std::optional<std::string> WhereTakenOver(const std::string &temporary, const fs::path &folder,
+                                          const CandidateName &name, std::string_view bytes)
 {
     struct stat entry
     {};
     if (::lstat(temporary.c_str(), &entry) == 0 || errno != ENOENT)
-        return false;
-    struct stat file
-    {};
-    struct stat directory
-    {};
-    return ::fstat(fd, &file) == 0 && file.st_nlink > 0 &&
-           ::stat(folder.c_str(), &directory) == 0 && S_ISDIR(directory.st_mode);
+        return std::nullopt;
+    const std::string firstName = name(1);
+    std::error_code error;
+    for (const fs::directory_entry &other : fs::directory_iterator(folder, error)) {
+        if (NameCarriedByTemporary(other.path().filename().string()) == firstName &&
+            Holds(other.path().string(), bytes))
+            return std::string();
+    }
+    for (int copy = 1; copy <= kMostCandidates; ++copy) {
+        const std::string path = (folder / name(copy)).string();
+        if (Holds(path, bytes))
+            return path;
+        if (::lstat(path.c_str(), &entry) != 0)
+            break;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -225,8 +248,8 @@ std::optional<std::string> WriteNewFile(const std::string &folder, const Candida
             folder, temporary, [&](int copy) { return copy == 1 ? firstName : name(copy); }, first);
         // The copy that took it names it: this save has done its part, and must not keep the
         // test a second time.
-        if (!path && TakenOver(fd, temporary, directory))
-            path = std::string();
+        if (!path)
+            path = WhereTakenOver(temporary, directory, name, bytes);
     }
     if (!path)
         ::unlink(temporary.c_str());

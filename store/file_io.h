@@ -44,8 +44,9 @@ using CandidateName = std::function<std::string(int copy)>;
 // claim) or the whole file under a final name. first names the method tried first; the later
 // ones stand in where the file system lacks it. Returns the full path written, or nothing,
 // and then leaves nothing behind; a process killed before the claim leaves the temporary
-// file, locked with flock while it was written. An empty path: the finished file was taken over
-// by a copy of the program starting meanwhile (see TakeOverTemporary), which names it.
+// file, locked with flock while it was written. A copy of the program starting meanwhile may
+// take the finished file over to name it (see TakeOverTemporary): then the path it has by now,
+// or an empty path while that copy has yet to name it.
 std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
                                         std::string_view bytes,
                                         ClaimMethod first = ClaimMethod::HardLink);

@@ -116,10 +116,10 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     savedFileName_.clear();
     lastSave_ = {personName, time, {}};
     if (const auto saved = WriteNewFile(dataDirectory_, name, bytes)) {
-        // An empty path: a copy of the program starting on another computer took the finished
-        // file over to name it. It takes only a file untouched for a minute, which a save
-        // leaves so long only when stalled (a computer asleep in the middle of it); the test
-        // is then safe and will have a name, only not one known here. Keeping it once more
+        // A copy of the program starting on another computer may have taken the finished file
+        // over to name it. It takes only a file untouched for a minute, which a save leaves so
+        // long only when stalled (a computer asleep in the middle of it); the test is then
+        // safe, and an empty path says that its name is not known yet. Keeping it once more
         // would make two.
         if (!saved->empty()) {
             savedFileName_ = std::filesystem::path(*saved).filename().string();
