@@ -145,7 +145,9 @@ bool PictureFolder::openFolder(const QString &folder)
 {
     const QByteArray name = QFile::encodeName(folder);
     ::mkdir(name.constData(), 0777); // an existing folder is fine
-    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // The folder itself, never one that a link of that name points to: the pictures would be
+    // written into it, over what has their names, and removed from it at the end.
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return false;
     // Another user's folder holds whatever that user put there.

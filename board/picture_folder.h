@@ -44,7 +44,8 @@ public:
     const QString &path() const { return m_folder; }
 
 private:
-    // Opens (and makes) the folder if this user owns it; holds it open from then on.
+    // Opens (and makes) the folder if it is a folder, not a link, and this user owns it; holds
+    // it open from then on, and all work in it goes through that descriptor.
     bool openFolder(const QString &folder);
     // The pictures, unless another copy uses the folder; the first write error, else empty.
     std::string writePictures();

@@ -1,8 +1,12 @@
 // Any bytes decode into records and re-encode to the same fields; a whole load through a file
 // succeeds exactly for files of at least one block and otherwise leaves the ViewedLog alone.
+// The readers of the archive's figures take only files whose lengths a test can have, and the
+// figures of those, and the change between two tests, stay within what a test can have.
 #include "engine/message_sink.h"
+#include "engine/sequence.h"
 #include "store/results_file.h"
 #include "store/results_store.h"
+#include "store/test_summary.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -96,6 +100,43 @@ void CheckLoad(std::string_view bytes)
     }
 }
 
+// The figures of a log, whatever its lengths, as the summaries compute them.
+TestSummary CheckedSummary(const LogRecords &log)
+{
+    const TestSummary summary = SummariseLog(log);
+    Require(summary.attempts >= 0 && summary.attempts <= kLogRecords);
+    Require(summary.longestSuccess >= 0);
+    Require(summary.successPercent >= 0 && summary.successPercent <= 100);
+    return summary;
+}
+
+void CheckSummaries(const std::string &path, std::string_view bytes)
+{
+    std::error_code error;
+    const std::optional<LogRecords> read = ReadResultsFile(path, error);
+    if (bytes.size() < kResultsFileBytes) {
+        Require(!read && error);
+        return;
+    }
+    const auto *first = reinterpret_cast<const unsigned char *>(bytes.data());
+    const LogRecords log =
+        DecodeResults(std::span<const unsigned char, kResultsFileBytes>(first, kResultsFileBytes));
+    CheckedSummary(log);
+    Require(read.has_value() == HoldsPossibleLengths(log));
+    if (!read)
+        return;
+    Require(*read == log);
+    const TestSummary summary = CheckedSummary(*read);
+    Require(summary.longestSuccess <= kSequenceSlots);
+    if (summary.attempts > 0)
+        Require(summary.meanLength >= 1 && summary.meanLength <= kSequenceSlots);
+    // The change from one test to the next, as the overview takes it.
+    static int previousLongest = 0;
+    const int change = summary.longestSuccess - previousLongest;
+    Require(change >= -kSequenceSlots && change <= kSequenceSlots);
+    previousLongest = summary.longestSuccess;
+}
+
 // The first two bytes choose the file's size (up to 20000 bytes); the rest, repeated, fills it.
 // So small inputs reach whole blocks, and sizes around 16016 are as near as any other.
 std::string FileFromInput(const std::uint8_t *data, std::size_t size)
@@ -117,5 +158,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string file = FileFromInput(data, size);
     CheckDecoding(reinterpret_cast<const std::uint8_t *>(file.data()), file.size());
     CheckLoad(file);
+    CheckSummaries(Folder() + "/input.mem", file);
     return 0;
 }

@@ -119,12 +119,14 @@ void AttemptsChart::Fill(const LogRecords &log)
     bars_->selectBars(failures);
     series_->append(bars_);
 
-    // Bars stand at x = 0 .. count-1; an empty chart keeps the axes of a single bar.
+    // Bars stand at x = 0 .. count-1; an empty chart keeps the axes of a single bar. The
+    // steps are fitted before the ranges: a file may hold any length, and a range of two
+    // billion in steps of one would be laid out tick by tick.
     bottomSpan_ = std::max(count, 1);
-    bottomAxis_->setRange(-0.5, bottomSpan_ - 0.5);
     leftSpan_ = tallest > 0 ? tallest : 1;
-    leftAxis_->setRange(0, leftSpan_);
     FitToPlotArea();
+    bottomAxis_->setRange(-0.5, bottomSpan_ - 0.5);
+    leftAxis_->setRange(0, leftSpan_);
 }
 
 std::vector<ChartBar> AttemptsChart::Bars() const

@@ -76,7 +76,7 @@ void ChartWindow::ShowResultsChart(const LogRecords &log, const TestLabel &test,
     shownLog_ = log;
     shownTest_ = test;
     chart_->Fill(log);
-    summaryLine_->setText(SummaryLineText(SummariseLog(log), personalBest));
+    summaryLine_->setText(SummaryLineText(SummariseRecords(log), personalBest));
     ShowInFront(*this, kOuterSize, shownBefore_);
 }
 

@@ -44,20 +44,27 @@ bool IsRandomCharacter(char c)
     return kRandomAlphabet.find(c) != std::string_view::npos;
 }
 
+// A new name ".<carried>.XXXXXX.tmp" for a temporary file, X chosen at random.
+std::string RandomTemporaryName(std::string_view carried)
+{
+    static std::mt19937 random{std::random_device{}()};
+    std::string name = "." + std::string(carried) + ".";
+    if (name.size() + kRandomCharacters + kTemporaryEnd.size() > kMostNameBytes)
+        name = "." + std::string(kAnonymous) + ".";
+    for (std::size_t i = 0; i < kRandomCharacters; ++i)
+        name += kRandomAlphabet[random() % kRandomAlphabet.size()];
+    name += kTemporaryEnd;
+    return name;
+}
+
+constexpr int kMostRandomNames = 100;
+
 // Creates a fresh file ".<carried>.XXXXXX.tmp" in folder that no other writer can be using,
 // locked until it is closed; -1 on failure.
 int CreateTemporaryFile(const fs::path &folder, std::string_view carried, std::string &created)
 {
-    static std::mt19937 random{std::random_device{}()};
-    std::string stem = "." + std::string(carried) + ".";
-    if (stem.size() + kRandomCharacters + kTemporaryEnd.size() > kMostNameBytes)
-        stem = "." + std::string(kAnonymous) + ".";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = stem;
-        for (std::size_t i = 0; i < kRandomCharacters; ++i)
-            name += kRandomAlphabet[random() % kRandomAlphabet.size()];
-        name += kTemporaryEnd;
-        created = (folder / name).string();
+    for (int attempt = 0; attempt < kMostRandomNames; ++attempt) {
+        created = (folder / RandomTemporaryName(carried)).string();
         const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno == EEXIST)
             continue;
@@ -180,6 +187,50 @@ std::optional<std::string> ClaimNewName(const std::string &folder, const std::st
     return std::nullopt;
 }
 
+namespace {
+
+// Whether the file at path holds exactly bytes.
+bool Holds(const std::string &path, std::string_view bytes)
+{
+    std::error_code error;
+    const std::optional<std::string> content = ReadFileStart(path, bytes.size() + 1, error);
+    return content && *content == bytes;
+}
+
+// Where the bytes of a finished temporary file are, once its name is gone because a copy of
+// the program that started meanwhile took the file over to name it: the full path of the
+// candidate name it has by now, an empty path while it is still under that copy's own
+// temporary name, nothing when they are nowhere in the folder (the file was removed, or the
+// folder moved away). The bytes are asked for, not the file's links: on some network file
+// systems an open file no longer answers once another computer has renamed it. They are
+// always under one of those names; temporary names are looked at first, as the file moves
+// from them to a candidate name and never back.
+std::optional<std::string> WhereTakenOver(const std::string &temporary, const fs::path &folder,
+                                          const CandidateName &name, std::string_view bytes)
+{
+    struct stat entry
+    {};
+    if (::lstat(temporary.c_str(), &entry) == 0 || errno != ENOENT)
+        return std::nullopt;
+    const std::string firstName = name(1);
+    std::error_code error;
+    for (const fs::directory_entry &other : fs::directory_iterator(folder, error)) {
+        if (NameCarriedByTemporary(other.path().filename().string()) == firstName &&
+            Holds(other.path().string(), bytes))
+            return std::string();
+    }
+    for (int copy = 1; copy <= kMostCandidates; ++copy) {
+        const std::string path = (folder / name(copy)).string();
+        if (Holds(path, bytes))
+            return path;
+        if (::lstat(path.c_str(), &entry) != 0)
+            break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
                                         std::string_view bytes, ClaimMethod first)
 {
@@ -195,12 +246,40 @@ std::optional<std::string> WriteNewFile(const std::string &folder, const Candida
     if (WriteAll(fd, bytes) && ::fsync(fd) == 0) {
         path = ClaimNewName(
             folder, temporary, [&](int copy) { return copy == 1 ? firstName : name(copy); }, first);
+        // The copy that took it names it: this save has done its part, and must not keep the
+        // test a second time.
+        if (!path)
+            path = WhereTakenOver(temporary, directory, name, bytes);
     }
     if (!path)
         ::unlink(temporary.c_str());
     // Closed, and so unlocked, only once the file has its name or is gone.
     ::close(fd);
     return path;
+}
+
+std::optional<std::string> TakeOverTemporary(const std::string &temporary)
+{
+    const fs::path path = temporary;
+    const std::optional<std::string> carried = NameCarriedByTemporary(path.filename().string());
+    if (!carried)
+        return std::nullopt;
+    for (int attempt = 0; attempt < kMostRandomNames; ++attempt) {
+        const std::string own = (path.parent_path() / RandomTemporaryName(*carried)).string();
+        if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, own.c_str(), RENAME_NOREPLACE) == 0)
+            return own;
+        if (errno == EEXIST)
+            continue;
+        if (!MeansUnsupported(errno))
+            return std::nullopt; // ENOENT: another took it first
+        // Without renaming that refuses to replace, a name nobody has is all but certain.
+        struct stat existing
+        {};
+        if (::lstat(own.c_str(), &existing) == 0)
+            continue;
+        return ::rename(temporary.c_str(), own.c_str()) == 0 ? std::optional(own) : std::nullopt;
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> NameCarriedByTemporary(std::string_view entryName)

@@ -44,7 +44,9 @@ using CandidateName = std::function<std::string(int copy)>;
 // claim) or the whole file under a final name. first names the method tried first; the later
 // ones stand in where the file system lacks it. Returns the full path written, or nothing,
 // and then leaves nothing behind; a process killed before the claim leaves the temporary
-// file, locked with flock while it was written.
+// file, locked with flock while it was written. A copy of the program starting meanwhile may
+// take the finished file over to name it (see TakeOverTemporary): then the path it has by now,
+// or an empty path while that copy has yet to name it.
 std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
                                         std::string_view bytes,
                                         ClaimMethod first = ClaimMethod::HardLink);
@@ -55,6 +57,12 @@ std::optional<std::string> WriteNewFile(const std::string &folder, const Candida
 std::optional<std::string> ClaimNewName(const std::string &folder, const std::string &temporary,
                                         const CandidateName &name,
                                         ClaimMethod first = ClaimMethod::HardLink);
+
+// Moves the temporary file at path temporary to a fresh temporary name of its folder that
+// carries the same final name, so that one process alone goes on with it: where several try
+// at once, on this computer or on others sharing the folder, one rename wins and the others
+// get nothing. Returns the new path.
+std::optional<std::string> TakeOverTemporary(const std::string &temporary);
 
 // A temporary file of this store is named ".<final name>.XXXXXX.tmp", X being letters and
 // digits, or ".vorlant.XXXXXX.tmp" when the final name is too long to carry. The final name

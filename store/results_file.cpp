@@ -1,5 +1,6 @@
 #include "store/results_file.h"
 
+#include "engine/sequence.h"
 #include "store/local_time.h"
 #include "store/work.h"
 
@@ -60,6 +61,17 @@ LogRecords DecodeResults(std::span<const unsigned char, kResultsFileBytes> bytes
             static_cast<std::int64_t>(GetLittleEndian<std::uint64_t>(record + kElapsedOffset));
     }
     return records;
+}
+
+bool HoldsPossibleLengths(const LogRecords &records)
+{
+    for (const AttemptRecord &record : records) {
+        if (record.length == 0)
+            return true;
+        if (record.length < 1 || record.length > kSequenceSlots)
+            return false;
+    }
+    return true;
 }
 
 std::string ResultsFileName(std::string_view personName, const LocalTime &time, int copy)

@@ -26,6 +26,11 @@ ResultsBlock EncodeResults(const LogRecords &records);
 // the padding is ignored.
 LogRecords DecodeResults(std::span<const unsigned char, kResultsFileBytes> bytes);
 
+// Whether every record before the first of length 0 has a length that a test can give an
+// attempt: 1 to the 50 slots of a sequence. Anyone who can write a shared folder can put other
+// numbers into a file; figures drawn from them would mean nothing, or overflow.
+bool HoldsPossibleLengths(const LogRecords &records);
+
 // "<name> YYYY_MM_DD HH_MM.mem", for a copy above 1 "<name> (<copy>) YYYY_MM_DD HH_MM.mem".
 // Characters that would end or leave the file name ("/" and the control characters) become "_"
 // in the name part, and so does a leading "." that would hide the file; the 21-character tail

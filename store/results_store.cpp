@@ -116,8 +116,15 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     savedFileName_.clear();
     lastSave_ = {personName, time, {}};
     if (const auto saved = WriteNewFile(dataDirectory_, name, bytes)) {
-        savedFileName_ = std::filesystem::path(*saved).filename().string();
-        lastSave_ = LabelOfResultsFile(savedFileName_);
+        // A copy of the program starting on another computer may have taken the finished file
+        // over to name it. It takes only a file untouched for a minute, which a save leaves so
+        // long only when stalled (a computer asleep in the middle of it); the test is then
+        // safe, and an empty path says that its name is not known yet. Keeping it once more
+        // would make two.
+        if (!saved->empty()) {
+            savedFileName_ = std::filesystem::path(*saved).filename().string();
+            lastSave_ = LabelOfResultsFile(savedFileName_);
+        }
         return true;
     }
 
@@ -127,12 +134,14 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
         std::error_code ignored; // a folder that cannot be made fails the save below
         std::filesystem::create_directories(fallbackFolder_, ignored);
         if (const auto kept = WriteNewFile(fallbackFolder_, name, bytes)) {
-            savedFileName_ = std::filesystem::path(*kept).filename().string();
-            lastSave_ = LabelOfResultsFile(savedFileName_);
+            if (!kept->empty()) {
+                savedFileName_ = std::filesystem::path(*kept).filename().string();
+                lastSave_ = LabelOfResultsFile(savedFileName_);
+            }
             messages_.Message(
                 {VORLANT_TRANSLATE_NOOP("Messages",
                                         "Soubor %1 nelze uložit\nVýsledky byly uloženy do %2."),
-                 {failed, *kept}});
+                 {failed, kept->empty() ? fallbackFolder_ : *kept}});
             return false;
         }
     }

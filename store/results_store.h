@@ -58,7 +58,8 @@ public:
         std::function<std::string(const UserText &message, const std::string &fileName)>;
     void SetElsewhereChooser(ElsewhereChooser choose) { chooseElsewhere_ = std::move(choose); }
     // The name (no folder) of the file the last save wrote, in the data directory, the
-    // fallback folder or where the chooser said; empty when it wrote none.
+    // fallback folder or where the chooser said; empty when it wrote none, or when a copy of
+    // the program starting meanwhile took the finished file over to name it.
     const std::string &SavedFileName() const { return savedFileName_; }
     // The test of the last save: as the name of its file in the data directory or the
     // fallback folder tells it; otherwise the person and the minute of the save, with the

@@ -9,7 +9,17 @@
 
 namespace vorlant {
 
+bool EndedInFirstAttempt(const LogRecords &log)
+{
+    return RecordCount(log) == 1;
+}
+
 TestSummary SummariseLog(const LogRecords &log)
+{
+    return EndedInFirstAttempt(log) ? TestSummary{} : SummariseRecords(log);
+}
+
+TestSummary SummariseRecords(const LogRecords &log)
 {
     TestSummary summary;
     summary.attempts = RecordCount(log);
@@ -66,8 +76,13 @@ std::optional<LogRecords> ReadResultsFile(const std::string &path, std::error_co
         return std::nullopt;
     }
     const auto *data = reinterpret_cast<const unsigned char *>(bytes->data());
-    return DecodeResults(
-        std::span<const unsigned char, kResultsFileBytes>(data, kResultsFileBytes));
+    LogRecords log =
+        DecodeResults(std::span<const unsigned char, kResultsFileBytes>(data, kResultsFileBytes));
+    if (!HoldsPossibleLengths(log)) {
+        error = std::make_error_code(std::errc::bad_message);
+        return std::nullopt;
+    }
+    return log;
 }
 
 } // namespace vorlant

@@ -9,8 +9,10 @@
 #include <QAction>
 #include <QTableWidget>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <gmock/gmock.h>
@@ -75,6 +77,35 @@ TEST(MainWindowStartUp, APictureFolderOfAnotherUserIsNotUsed)
     EXPECT_EQ(file.readAll(), theirs);
 }
 
+// A picture folder that is a symbolic link (say to a folder of the user's own, where a portable
+// copy was started in a shared folder) is not followed: nothing is written into the folder it
+// points to, taken from it or removed from it. The program goes on with the text board.
+TEST(MainWindowStartUp, APictureFolderThatIsALinkIsNotFollowed)
+{
+    QString target;
+    const QByteArray drawing = "the user's own drawing";
+    ProgramRig rig([&](const QString &current, const QString &) {
+        target = current + "/Dokumenty";
+        ASSERT_TRUE(QDir(target).mkpath("."));
+        for (const QString &name : {QStringLiteral("DATA_3.jpg"), QStringLiteral("dopis.txt")}) {
+            QFile file(target + '/' + name);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(drawing) == drawing.size());
+        }
+        ASSERT_TRUE(QFile::link(target, current + "/obr_deti"));
+    });
+    EXPECT_THAT(rig.sink.messages, ElementsAre("Chyba adresáře obr_deti"));
+    EXPECT_TRUE(rig.main().GameBoard()->textPanel()->isVisibleTo(&rig.main()));
+    for (int index = 0; index < kCellCount; ++index)
+        EXPECT_FALSE(rig.main().GameBoard()->pictureCell(index)->hasPicture()) << index;
+    rig.main().close();
+
+    EXPECT_TRUE(QFileInfo(rig.currentFolder() + "/obr_deti").isSymLink());
+    EXPECT_THAT(QDir(target).entryList(QDir::Files), ElementsAre("DATA_3.jpg", "dopis.txt"));
+    QFile picture(target + "/DATA_3.jpg");
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    EXPECT_EQ(picture.readAll(), drawing);
+}
+
 // Prepares the program folder with one results file in its data folder.
 void WithOneSavedTest(const QString &, const QString &program)
 {
@@ -95,6 +126,10 @@ TEST(MainWindowStartUp, ATestWhoseSaveWasCutShortGetsItsNameBeforeTheArchiveList
         QByteArray bytes(16016, '\0');
         bytes[0] = 4;
         ASSERT_TRUE(left.open(QIODevice::WriteOnly) && left.write(bytes) == bytes.size());
+        // Untouched for a while: no save is about to name it.
+        ASSERT_TRUE(left.flush());
+        ASSERT_TRUE(left.setFileTime(QDateTime::currentDateTime().addSecs(-90),
+                                     QFileDevice::FileModificationTime));
     });
     EXPECT_THAT(QDir(rig.dataFolder()).entryList(QDir::Files | QDir::Hidden), ElementsAre(saved));
     EXPECT_THAT(rig.archiveRowsAfterArchiv(), ElementsAre("Eva | 2024_03_01 08_00.mem | " + saved));

@@ -2,6 +2,7 @@
 #include "pdf_text.h"
 #include "workbook_reader.h"
 
+#include "results/chart_attempts.h"
 #include "results/overview_model.h"
 #include "results/overview_window.h"
 #include "results/progress_chart.h"
@@ -38,12 +39,12 @@ const TestFile kFiles[] = {
      MakeLog({{3, true}, {4, false}, {3, true}, {4, false}, {3, true}})},
     {"Čapek Karel 2023_11_02 14_00.mem", MakeLog({{2, true}, {3, true}, {4, false}})},
     // first: no span; latest: span 10,5 (turns at 9 and 12): a change of longest sequences
-    {"Chalupa Eva 2024_01_15 09_00.mem", MakeLog({{5, true}})},
+    {"Chalupa Eva 2024_01_15 09_00.mem", MakeLog({{5, true}, {5, true}})},
     {"Chalupa Eva 2024_02_15 09_00.mem", MakeLog({{12, true}, {9, false}, {12, true}, {9, false}})},
-    {"Hora Petr 2024_02_01 09_00.mem", MakeLog({{4, false}})},
-    {"Cibulka Ivo 2024_04_01 09_00.mem", MakeLog({{5, true}})},
+    {"Hora Petr 2024_02_01 09_00.mem", MakeLog({{4, false}, {4, false}})},
+    {"Cibulka Ivo 2024_04_01 09_00.mem", MakeLog({{5, true}, {5, true}})},
     {"Ivan Ota 2024_05_01 09_00.mem", LogRecords{}}, // a test without attempts
-    {"Ivan Ota 2024_05_02 09_00.mem", MakeLog({{6, true}})},
+    {"Ivan Ota 2024_05_02 09_00.mem", MakeLog({{6, true}, {6, true}})},
     {"Jelen Aleš 2024_05_03 09_00.mem", LogRecords{}},
 };
 const QString kShort = "Dvořák Jiří 2024_01_02 10_00.mem";
@@ -146,6 +147,46 @@ TEST_F(OverviewWindowTest, ShowsAPersonARowWithTheFiguresOfAllTheirTestsAndUnrea
     EXPECT_EQ(sink.messages,
               std::vector<std::string>{"Tyto soubory nelze načíst, v přehledu chybí:\n" +
                                        kShort.toStdString()});
+}
+
+// Lengths no test can have (a file planted in the shared folder) make a file unreadable, named
+// with the others; its chart still opens. A test ended during its first attempt, with that
+// attempt alone saved, counts among the tests but gives no figures: neither first nor latest.
+TEST_F(OverviewWindowTest,
+       ImpossibleLengthsMakeAFileUnreadableAndATestEndedInItsFirstAttemptNoFigure)
+{
+    const QStringList crafted = {
+        "Lstivý Karel 2024_01_01 10_00.mem", "Lstivý Karel 2024_01_03 10_00.mem",
+        "Lstivý Karel 2024_01_04 10_00.mem", "Lstivý Karel 2024_01_05 10_00.mem"};
+    WriteResults(crafted[0], MakeLog({{2147483647, true}, {5, true}}));
+    WriteResults(crafted[1], MakeLog({{-2147483647 - 1, true}, {3, true}}));
+    WriteResults(crafted[2], MakeLog({{51, true}, {4, false}}));
+    WriteResults(crafted[3], MakeLog({{4, true}, {-1, false}}));
+    WriteResults("Lstivý Karel 2024_01_02 10_00.mem", MakeLog({{4, true}, {5, false}}));
+    LogRecords endedThenLeftOver = MakeLog({{50, false}, {1, true}});
+    endedThenLeftOver[3] = {77777, true, 1}; // after the end: no meaning
+    WriteResults("Lstivý Karel 2024_01_06 10_00.mem", endedThenLeftOver);
+    WriteResults("Půlka Eva 2024_01_31 10_00.mem", MakeLog({{6, false, 0}})); // before a click
+    WriteResults("Půlka Eva 2024_02_01 10_00.mem", MakeLog({{4, true, 900}, {5, true, 800}}));
+    WriteResults("Půlka Eva 2024_02_02 10_00.mem", MakeLog({{4, true, 700}})); // half answered
+    ShowArchive();
+    ShowOverview();
+
+    EXPECT_EQ(ShownTable(), (QList<QStringList>{{"Lstivý Karel", "2", "4", "—", "1", "25,5", "50,0",
+                                                 "2. 1. 2024", "6. 1. 2024", "\u22123"},
+                                                {"Půlka Eva", "3", "5", "—", "5", "4,5", "100,0",
+                                                 "1. 2. 2024", "1. 2. 2024", "0"}}));
+    ASSERT_EQ(sink.messages.size(), 1u);
+    QStringList lines = QString::fromStdString(sink.messages[0]).split('\n');
+    EXPECT_EQ(lines.takeFirst(), "Tyto soubory nelze načíst, v přehledu chybí:");
+    lines.sort();
+    EXPECT_EQ(lines, crafted);
+
+    sink.messages.clear();
+    DoubleClickCell(RowOf(crafted[0]), 2);
+    EXPECT_TRUE(chart.isVisible());
+    EXPECT_EQ(chart.Chart().Bars().size(), 2u);
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(OverviewWindowTest, TheNameFilterChoosesThePersonsAndTheContextMenuOpensItToo)

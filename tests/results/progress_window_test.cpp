@@ -30,8 +30,8 @@ const LogRecords kMarch1 =
 // 7 and 6).
 const LogRecords kMarch5 =
     MakeLog({{6, false, 2000}, {7, false, 2100}, {6, false, 1900}, {7, false, 2200}});
-// Length 3, outcome S: 3, 3, 100 %.
-const LogRecords kMarch5Copy = MakeLog({{3, true, 500}});
+// Lengths 3 3, outcomes S S: 3, 3, 100 %.
+const LogRecords kMarch5Copy = MakeLog({{3, true, 500}, {3, true, 450}});
 
 double X(int year, int month, int day, int hour, int minute)
 {
@@ -131,6 +131,25 @@ TEST_F(ProgressWindowTest, EveryTestOfThePersonAndItsCopiesIsAPointAndUnreadable
     ClickFileMenu("Vývoj výsledků");
     EXPECT_EQ(Progress()->Chart().Tests().size(), 3u);
     EXPECT_EQ(sink.messages.size(), 2u);
+}
+
+// A file with lengths no test can have is named as unreadable; a test ended during its first
+// attempt, with that attempt alone saved, is no point.
+TEST_F(ProgressWindowTest, ImpossibleLengthsAreUnreadableAndATestEndedInItsFirstAttemptNoPoint)
+{
+    const QString planted = QStringLiteral("Novák Jan 2024_03_02 10_00.mem");
+    WriteResults(kJanMarch1, kMarch1);
+    WriteResults(planted, MakeLog({{4, true}, {2147483647, true}}));
+    WriteResults(QStringLiteral("Novák Jan 2024_03_03 10_00.mem"), MakeLog({{5, true, 640}}));
+    ShowArchive();
+    ProgressFromContextMenu(RowOf(kJanMarch1));
+
+    ASSERT_NE(Progress(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Progress()));
+    EXPECT_EQ(Points(Value::Longest), (QList<QPointF>{{X(2024, 3, 1, 8, 0), 5}}));
+    EXPECT_EQ(sink.messages,
+              std::vector<std::string>{"Tyto soubory nelze načíst, ve vývoji výsledků chybí:\n" +
+                                       planted.toStdString()});
 }
 
 TEST_F(ProgressWindowTest, HoveringAPointShowsItsFileAndValues)

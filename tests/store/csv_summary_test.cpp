@@ -1,3 +1,4 @@
+#include "store/attempt_sheet.h"
 #include "store/csv_export.h"
 #include "store/results_file.h"
 #include "store/results_name.h"
@@ -110,6 +111,42 @@ TEST_F(ResultsReading, ReadsTheFirstBlockAndRefusesWhatIsNoResultsFile)
     EXPECT_EQ(csv.csv, std::string(kCsvHeader) +
                            ",,longer.mem,0,4,1,1500\n,,longer.mem,1,5,0,12\n" +
                            ",,whole.mem,0,4,1,1500\n,,whole.mem,1,5,0,12\n");
+}
+
+// Every length the engine can give an attempt is 1 to 50; a file with any other before its
+// end was not written by this program (a planted one), and none of the readers takes it.
+TEST_F(ResultsReading, LengthsNoTestCanHaveMakeAFileUnreadableForEveryReader)
+{
+    const struct
+    {
+        const char *name;
+        LogRecords log;
+        bool readable;
+    } cases[] = {
+        {"shortest.mem", MakeLog({{1, true, 1}, {2, false, 2}}), true},
+        {"longest.mem", MakeLog({{50, true, 1}, {49, false, 2}}), true},
+        {"none.mem", LogRecords{}, true},
+        {"above.mem", MakeLog({{4, true, 1}, {51, false, 2}}), false},
+        {"most.mem", MakeLog({{2147483647, true, 1}}), false},
+        {"negative.mem", MakeLog({{4, true, 1}, {-1, true, 2}}), false},
+        {"least.mem", MakeLog({{-2147483647 - 1, false, 1}}), false},
+    };
+    std::vector<std::string> names, unreadable;
+    for (const auto &c : cases) {
+        LogRecords log = c.log;
+        log[kLogRecords - 1] = {-5, true, 3}; // after the end: no meaning
+        WriteBytes(root / c.name, test::Block(log));
+        std::error_code error;
+        EXPECT_EQ(ReadResultsFile(root / c.name, error).has_value(), c.readable) << c.name;
+        EXPECT_EQ(bool(error), !c.readable) << c.name;
+        names.push_back(c.name);
+        if (!c.readable)
+            unreadable.push_back(c.name);
+    }
+    EXPECT_EQ(ComposeCsv(root, names).unreadable, unreadable);
+    const AttemptsOfFiles attempts = ComposeAttemptsSheet(root, names);
+    EXPECT_EQ(attempts.unreadable, unreadable);
+    EXPECT_EQ(attempts.sheet.rows.size(), 4u) << "the attempts of the readable files";
 }
 
 } // namespace

@@ -18,7 +18,7 @@ using test::MakeLog;
 LogRecords Longest(int longest)
 {
     return longest > 0 ? MakeLog({{2, true, 900}, {longest, true, 2000}, {longest + 1, false, 700}})
-                       : MakeLog({{3, false, 900}});
+                       : MakeLog({{3, false, 900}, {3, false, 800}});
 }
 
 const std::string kSaved = "Eva 2024_03_05 09_07.mem";

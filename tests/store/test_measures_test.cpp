@@ -70,8 +70,8 @@ TEST(TestSummary, MeasuresOfTheFinishedAttempts)
                   {5, true, 1000}}),
          13, 11, 2, 5, 57.0 / 13, 1100.0 / 13, 4.5, (8 * 0.25 + 3 * 0.2) / 11},
         {"the records after the first empty one do not count",
-         MakeLog({{3, true, 1500}, {0, false, 0}, {9, true, 1}}), 1, 1, 0, 3, 3, 100, std::nullopt,
-         0.5},
+         MakeLog({{3, true, 1500}, {2, false, 900}, {0, false, 0}, {9, true, 1}}), 2, 1, 1, 3, 2.5,
+         50, std::nullopt, 0.5},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -88,6 +88,20 @@ TEST(TestSummary, MeasuresOfTheFinishedAttempts)
             EXPECT_DOUBLE_EQ(*got.secondsPerItem, *c.secondsPerItem);
         }
     }
+}
+
+// Ended in its first attempt, which alone is saved, before any click or half answered: a file
+// does not tell it from a test of one finished attempt. The chart shows its one bar; as a test
+// among others it gives no measure and no success.
+TEST(TestSummary, ATestOfOneRecordIsChartedButNotMeasured)
+{
+    for (const LogRecords &log : {MakeLog({{4, false, 0}}), MakeLog({{4, true, 900}})}) {
+        EXPECT_EQ(SummariseLog(log), TestSummary{});
+        const TestSummary charted = SummariseRecords(log);
+        EXPECT_EQ(charted.attempts, 1);
+        EXPECT_EQ(charted.successes, log[0].success ? 1 : 0);
+    }
+    EXPECT_EQ(SummariseLog(MakeLog({{4, true, 900}, {4, false, 800}})).attempts, 2);
 }
 
 } // namespace
