@@ -62,7 +62,7 @@ LogRecords DecodeResults(std::span<const unsigned char, kResultsFileBytes> bytes
     return records;
 }
 
-std::string ResultsFileName(std::string_view personName, const LocalTime &time, int copy)
+std::string PersonInFileName(std::string_view personName)
 {
     std::string name(personName);
     for (char &c : name) {
@@ -71,6 +71,12 @@ std::string ResultsFileName(std::string_view personName, const LocalTime &time, 
     }
     if (name.starts_with('.'))
         name.front() = '_';
+    return name;
+}
+
+std::string ResultsFileName(std::string_view personName, const LocalTime &time, int copy)
+{
+    std::string name = PersonInFileName(personName);
     if (copy > 1)
         name += " (" + std::to_string(copy) + ')';
     return name + ' ' + Work.NumberText(time.year, 0, false) + '_' +
