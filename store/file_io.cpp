@@ -45,8 +45,9 @@ bool IsRandomCharacter(char c)
 }
 
 // Creates a fresh file ".<carried>.XXXXXX.tmp" in folder that no other writer can be using,
-// locked until it is closed; -1 on failure.
-int CreateTemporaryFile(const fs::path &folder, std::string_view carried, std::string &created)
+// locked until it is closed, with the permissions mode leaves after the umask; -1 on failure.
+int CreateTemporaryFile(const fs::path &folder, std::string_view carried, std::string &created,
+                        mode_t mode = 0666)
 {
     static std::mt19937 random{std::random_device{}()};
     std::string stem = "." + std::string(carried) + ".";
@@ -58,7 +59,7 @@ int CreateTemporaryFile(const fs::path &folder, std::string_view carried, std::s
             name += kRandomAlphabet[random() % kRandomAlphabet.size()];
         name += kTemporaryEnd;
         created = (folder / name).string();
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0)
@@ -181,14 +182,16 @@ std::optional<std::string> ClaimNewName(const std::string &folder, const std::st
 }
 
 std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
-                                        std::string_view bytes, ClaimMethod first)
+                                        std::string_view bytes, ClaimMethod first,
+                                        FileAccess access)
 {
     const fs::path directory = folder.empty() ? fs::path(".") : fs::path(folder);
     // A save cut short before it has a name leaves its file under this name for the next
     // start to find.
     const std::string firstName = name(1);
     std::string temporary;
-    const int fd = CreateTemporaryFile(directory, firstName, temporary);
+    const int fd = CreateTemporaryFile(directory, firstName, temporary,
+                                       access == FileAccess::OwnerOnly ? 0600 : 0666);
     if (fd < 0)
         return std::nullopt;
     std::optional<std::string> path;
