@@ -4,6 +4,7 @@
 #include "results/chart_drawing.h"
 #include "results/chart_printing.h"
 #include "results/csv_saving.h"
+#include "results/person_commands.h"
 #include "results/progress_chart.h"
 #include "results/progress_reading.h"
 #include "store/results_name.h"
@@ -66,6 +67,7 @@ void ProgressWindow::ShowProgress(const QString &folder, const QString &person)
     reading_ = false;
     if (!read)
         return;
+    folder_ = folder;
     person_ = QString::fromStdString(PersonWithoutCopyNumber(person.toStdString()));
     setWindowTitle(tr("Vývoj výsledků – %1").arg(person_));
     chart_->Fill(person_, read->tests);
@@ -75,6 +77,16 @@ void ProgressWindow::ShowProgress(const QString &folder, const QString &person)
             UnreadableFilesMessage(tr("Tyto soubory nelze načíst, ve vývoji výsledků chybí:"),
                                    read->unreadable)
                 .toStdString());
+}
+
+void ProgressWindow::ApplyPersonChange(const PersonChange &change)
+{
+    if (!isVisible() || change.folder != folder_ || change.person != person_)
+        return;
+    if (change.newPerson.isEmpty())
+        close();
+    else
+        ShowProgress(folder_, change.newPerson);
 }
 
 bool ProgressWindow::eventFilter(QObject *watched, QEvent *event)
