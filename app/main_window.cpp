@@ -84,6 +84,8 @@ MainWindow::MainWindow(MessageSink &messages, MainWindowOptions options)
     BuildControls();
     ConnectCommands();
     store_.SetFallbackFolder(UnsavedResultsFolder().toStdString());
+    if (locations_.perUser)
+        store_.SetPrivateDataDirectory(locations_.defaultDataDirectory.toStdString());
     store_.SetElsewhereChooser([this](const UserText &message, const std::string &fileName) {
         return AskWhereElseToSave(this, message, fileName);
     });

@@ -1,6 +1,7 @@
 #include "app/name_dialog.h"
 
 #include "engine/message_sink.h"
+#include "store/results_name.h"
 #include "ui/window_placement.h"
 
 #include <QCloseEvent>
@@ -10,8 +11,6 @@
 
 namespace vorlant {
 namespace {
-
-constexpr int kNameLength = 20;
 
 // A line edit that selects its whole text whenever it gains the focus other than by a click,
 // so that a name from the previous test can be kept or typed over at once.
@@ -44,7 +43,7 @@ NameDialog::NameDialog(MessageSink &messages, StartTest startTest, QWidget *pare
 
     _jmeno->setObjectName(QStringLiteral("_jmeno"));
     _jmeno->setGeometry(0, 8, 273, 21);
-    _jmeno->setMaxLength(kNameLength);
+    _jmeno->setMaxLength(kMostNameCharacters);
 
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(282, 6, 75, 25);

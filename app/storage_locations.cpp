@@ -1,6 +1,9 @@
 #include "app/storage_locations.h"
 
+#include "store/private_folders.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -57,8 +60,8 @@ void MakeStorageFolders(const StorageLocations &locations)
 {
     if (!locations.perUser)
         return;
-    QDir().mkpath(locations.settingsFolder);
-    QDir().mkpath(locations.pictureParent);
+    MakePrivateFolder(QFile::encodeName(locations.settingsFolder).toStdString());
+    MakePrivateFolder(QFile::encodeName(locations.pictureParent).toStdString());
 }
 
 } // namespace vorlant

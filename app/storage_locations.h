@@ -33,8 +33,9 @@ QString UnsavedResultsFolder();
 // $XDG_DATA_HOME/vorlant/data and the pictures in $XDG_DATA_HOME/vorlant/obr_deti.
 StorageLocations PerUserLocations();
 
-// Makes the user's folders that the settings file and the picture folder go into. Failure is
-// silent: the file operations that follow report it with the real path.
+// Makes the user's folders that the settings file and the picture folder go into, for the user
+// alone (MakePrivateFolder). Failure is silent: the file operations that follow report it with
+// the real path.
 void MakeStorageFolders(const StorageLocations &locations);
 
 } // namespace vorlant

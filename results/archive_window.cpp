@@ -3,6 +3,7 @@
 #include "results/archive_directory_edit.h"
 #include "results/archive_listing.h"
 #include "results/chart_window.h"
+#include "results/person_commands.h"
 #include "results/progress_window.h"
 #include "results/workbook_saving.h"
 #include "store/attempt_sheet.h"
@@ -187,6 +188,12 @@ void ArchiveWindow::BuildMenus()
     QAction *exportXlsx = file->addAction(tr("Export do Excelu…"));
     exportXlsx->setObjectName(QStringLiteral("exportXlsx"));
     connect(exportXlsx, &QAction::triggered, this, &ArchiveWindow::ExportXlsxClick);
+    QAction *rename = file->addAction(tr("Přejmenovat osobu…"));
+    rename->setObjectName(QStringLiteral("renamePerson"));
+    connect(rename, &QAction::triggered, this, [this] { PersonCommandClick(RenamePerson); });
+    QAction *remove = file->addAction(tr("Smazat osobu…"));
+    remove->setObjectName(QStringLiteral("deletePerson"));
+    connect(remove, &QAction::triggered, this, [this] { PersonCommandClick(DeletePerson); });
     QAction *close = file->addAction(tr("Konec"));
     close->setObjectName(QStringLiteral("Konec1"));
     connect(close, &QAction::triggered, this, &ArchiveWindow::Konec1Click);
@@ -197,6 +204,8 @@ void ArchiveWindow::BuildMenus()
     connect(newFolder, &QAction::triggered, this, &ArchiveWindow::Novsloka1Click);
     PopupMenu1->addAction(progress);
     PopupMenu1->addAction(overview);
+    PopupMenu1->addAction(rename);
+    PopupMenu1->addAction(remove);
 }
 
 void ArchiveWindow::ConnectControls()
@@ -288,6 +297,8 @@ OverviewWindow &ArchiveWindow::Overview()
             if (HasProgress())
                 Progress().ShowProgress(folder, person);
         });
+        overview_->SetPersonChangeHandler(
+            [this](const PersonChange &change) { PersonChanged(change); });
     }
     return *overview_;
 }
@@ -494,6 +505,31 @@ void ArchiveWindow::ExportXlsxClick()
     store_.Messages().Message(
         UnreadableFilesMessage(tr("Tyto soubory nelze načíst, v exportu chybí:"), unreadable)
             .toStdString());
+}
+
+template <typename Command> void ArchiveWindow::PersonCommandClick(Command command)
+{
+    const QString person = CellText(SG1->currentRow(), 0);
+    if (person.isEmpty()) {
+        store_.Messages().Message(VORLANT_TRANSLATE_NOOP("Messages", "Vyberte řádek s osobou."));
+        return;
+    }
+    if (const std::optional<PersonChange> change =
+            command(this, store_.Messages(), DE->text(), person))
+        PersonChanged(*change);
+}
+
+// The whole folder again: a filter by the old name would list nothing.
+void ArchiveWindow::PersonChanged(const PersonChange &change)
+{
+    if (change.folder == DE->text()) {
+        CB1->setEditText(kAnyName);
+        FillArchiveList();
+    }
+    if (overview_)
+        overview_->ApplyPersonChange(change);
+    if (progress_)
+        progress_->ApplyPersonChange(change);
 }
 
 } // namespace vorlant

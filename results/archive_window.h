@@ -26,6 +26,7 @@ class DirectoryEdit;
 class MessageSink;
 class ResultsStore;
 struct ArchiveEntry;
+struct PersonChange;
 
 // The archive window "Uložené výsledky" (TForm5): the results files of one folder sorted by
 // person, narrowed by a name filter; a double-click shows a file in the chart window. Its
@@ -120,6 +121,10 @@ private:
     void ExportCsvClick();
     void OverviewClick();
     void ExportXlsxClick();
+    // "Přejmenovat osobu…" and "Smazat osobu…" on the current row's person.
+    template <typename Command> void PersonCommandClick(Command command);
+    // Has the list and the other windows show what a command changed.
+    void PersonChanged(const PersonChange &change);
     // The files the list shows, in its order.
     std::vector<std::string> ListedFiles() const;
 

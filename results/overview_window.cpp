@@ -4,7 +4,9 @@
 #include "results/overview_model.h"
 #include "results/overview_reading.h"
 #include "results/overview_sheet.h"
+#include "results/person_commands.h"
 #include "results/person_report_dialog.h"
+#include "results/research_saving.h"
 #include "results/table_printing.h"
 #include "results/workbook_saving.h"
 
@@ -31,7 +33,8 @@ constexpr int kWindowFrame = 16;
 OverviewWindow::OverviewWindow(MessageSink &messages, QWidget *parent)
     : QMainWindow(parent), messages_(messages), model_(new OverviewModel(this)),
       sorted_(new QSortFilterProxyModel(this)), table_(new QTableView(this)),
-      saveFileChooser_(ChooseWorkbookFile), printer_(*this)
+      saveFileChooser_(ChooseWorkbookFile), researchWorkbookChooser_(ChooseResearchWorkbookFile),
+      researchKeyChooser_(ChooseResearchKeyFile), printer_(*this)
 {
     setObjectName(QStringLiteral("overviewWindow"));
     setWindowTitle(tr("Přehled osob"));
@@ -64,6 +67,15 @@ OverviewWindow::OverviewWindow(MessageSink &messages, QWidget *parent)
     QAction *report = file->addAction(tr("Zpráva o osobě…"));
     report->setObjectName(QStringLiteral("reportOfPerson"));
     connect(report, &QAction::triggered, this, &OverviewWindow::ReportClick);
+    QAction *exportResearch = file->addAction(tr("Export pro výzkum…"));
+    exportResearch->setObjectName(QStringLiteral("exportResearch"));
+    connect(exportResearch, &QAction::triggered, this, &OverviewWindow::ExportResearchClick);
+    QAction *rename = file->addAction(tr("Přejmenovat osobu…"));
+    rename->setObjectName(QStringLiteral("renamePerson"));
+    connect(rename, &QAction::triggered, this, [this] { PersonCommandClick(RenamePerson); });
+    QAction *remove = file->addAction(tr("Smazat osobu…"));
+    remove->setObjectName(QStringLiteral("deletePerson"));
+    connect(remove, &QAction::triggered, this, [this] { PersonCommandClick(DeletePerson); });
     QAction *close = file->addAction(tr("Konec"));
     close->setObjectName(QStringLiteral("closeOverview"));
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -78,24 +90,68 @@ OverviewWindow::~OverviewWindow() = default;
 
 void OverviewWindow::ShowOverview(const QString &folder, const QStringList &listedFiles)
 {
-    if (reading_) // the progress dialog lets events through; one reading at a time
+    if (!Read(folder, listedFiles))
         return;
-    reading_ = true;
-    std::optional<Overview> read = ReadOverview(this, folder, listedFiles, dialogAfter_);
-    reading_ = false;
-    if (!read)
-        return;
-    folder_ = folder;
-    model_->SetRows(std::move(read->rows));
-    table_->resizeColumnsToContents();
     // Wide enough at first for every column, whatever the language of the headers.
     const int columns = table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
                         table_->verticalScrollBar()->sizeHint().width() + kWindowFrame;
     ShowInFront(*this, {std::max(kOuterSize.width(), columns), kOuterSize.height()}, shownBefore_);
+}
+
+bool OverviewWindow::Read(const QString &folder, const QStringList &listedFiles)
+{
+    if (reading_) // the progress dialog lets events through; one reading at a time
+        return false;
+    reading_ = true;
+    std::optional<Overview> read = ReadOverview(this, folder, listedFiles, dialogAfter_);
+    reading_ = false;
+    if (!read)
+        return false;
+    folder_ = folder;
+    listed_ = listedFiles;
+    model_->SetRows(std::move(read->rows));
+    table_->resizeColumnsToContents();
     if (!read->unreadable.isEmpty())
         messages_.Message(UnreadableFilesMessage(tr("Tyto soubory nelze načíst, v přehledu chybí:"),
                                                  read->unreadable)
                               .toStdString());
+    return true;
+}
+
+void OverviewWindow::SetPersonChangeHandler(PersonChangeHandler handler)
+{
+    personChanged_ = std::move(handler);
+}
+
+// The persons read are those of the listed files: a deleted person drops out with its last
+// file, a renamed one comes back under its new name.
+void OverviewWindow::ApplyPersonChange(const PersonChange &change)
+{
+    if (isVisible() && change.folder == folder_)
+        Read(folder_, listed_ + change.newFiles);
+}
+
+template <typename Command> void OverviewWindow::PersonCommandClick(Command command)
+{
+    const QModelIndex current = sorted_->mapToSource(table_->currentIndex());
+    if (!current.isValid()) {
+        messages_.Message(VORLANT_TRANSLATE_NOOP("Messages", "Vyberte řádek s osobou."));
+        return;
+    }
+    const std::optional<PersonChange> change =
+        command(this, messages_, folder_, model_->Row(current.row()).person);
+    if (!change)
+        return;
+    if (personChanged_)
+        personChanged_(*change);
+    else
+        ApplyPersonChange(*change);
+}
+
+void OverviewWindow::ExportResearchClick()
+{
+    SaveResearchExport(this, researchWorkbookChooser_, researchKeyChooser_, messages_, folder_,
+                       *model_);
 }
 
 void OverviewWindow::SetProgressOpener(ProgressOpener open)

@@ -4,6 +4,7 @@
 #include "results/chart_drawing.h"
 #include "results/chart_printing.h"
 #include "results/csv_saving.h"
+#include "results/person_commands.h"
 #include "results/person_report_dialog.h"
 #include "results/progress_chart.h"
 #include "results/progress_reading.h"
@@ -71,6 +72,7 @@ void ProgressWindow::ShowProgress(const QString &folder, const QString &person)
     reading_ = false;
     if (!read)
         return;
+    folder_ = folder;
     person_ = QString::fromStdString(PersonWithoutCopyNumber(person.toStdString()));
     setWindowTitle(tr("Vývoj výsledků – %1").arg(person_));
     chart_->Fill(person_, read->tests);
@@ -96,6 +98,16 @@ PersonReportDialog &ProgressWindow::ReportDialog()
     if (!report_)
         report_ = new PersonReportDialog(messages_, this);
     return *report_;
+}
+
+void ProgressWindow::ApplyPersonChange(const PersonChange &change)
+{
+    if (!isVisible() || change.folder != folder_ || change.person != person_)
+        return;
+    if (change.newPerson.isEmpty())
+        close();
+    else
+        ShowProgress(folder_, change.newPerson);
 }
 
 bool ProgressWindow::eventFilter(QObject *watched, QEvent *event)

@@ -14,6 +14,7 @@ namespace vorlant {
 class MessageSink;
 class PersonReportDialog;
 class ProgressChart;
+struct PersonChange;
 
 // The window "Vývoj výsledků – <person>": every test of one person as points over time,
 // printable on one page like the results chart. Created once and reused for each person;
@@ -38,6 +39,10 @@ public:
     // same reason.
     virtual void OfferReport(const QString &folder, const QString &person);
 
+    // While the window shows the changed person: a renamed one under the new name, with the
+    // tests of the person merged into; a deleted one no more (the window closes).
+    virtual void ApplyPersonChange(const PersonChange &change);
+
     // Reading that takes longer than this shows a progress dialog; by default 300 ms.
     void SetProgressDialogAfter(std::chrono::milliseconds delay) { dialogAfter_ = delay; }
     // Replaces the printer setup dialog, which runs by default.
@@ -56,6 +61,7 @@ private:
     MessageSink &messages_;
     ProgressChart *chart_;
     QChartView *view_;
+    QString folder_;
     QString person_;
     std::chrono::milliseconds dialogAfter_{300};
     bool reading_ = false;

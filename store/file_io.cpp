@@ -60,12 +60,13 @@ std::string RandomTemporaryName(std::string_view carried)
 constexpr int kMostRandomNames = 100;
 
 // Creates a fresh file ".<carried>.XXXXXX.tmp" in folder that no other writer can be using,
-// locked until it is closed; -1 on failure.
-int CreateTemporaryFile(const fs::path &folder, std::string_view carried, std::string &created)
+// locked until it is closed, with the permissions mode leaves after the umask; -1 on failure.
+int CreateTemporaryFile(const fs::path &folder, std::string_view carried, std::string &created,
+                        mode_t mode = 0666)
 {
     for (int attempt = 0; attempt < kMostRandomNames; ++attempt) {
         created = (folder / RandomTemporaryName(carried)).string();
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0)
@@ -232,14 +233,16 @@ std::optional<std::string> WhereTakenOver(const std::string &temporary, const fs
 } // namespace
 
 std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
-                                        std::string_view bytes, ClaimMethod first)
+                                        std::string_view bytes, ClaimMethod first,
+                                        FileAccess access)
 {
     const fs::path directory = folder.empty() ? fs::path(".") : fs::path(folder);
     // A save cut short before it has a name leaves its file under this name for the next
     // start to find.
     const std::string firstName = name(1);
     std::string temporary;
-    const int fd = CreateTemporaryFile(directory, firstName, temporary);
+    const int fd = CreateTemporaryFile(directory, firstName, temporary,
+                                       access == FileAccess::OwnerOnly ? 0600 : 0666);
     if (fd < 0)
         return std::nullopt;
     std::optional<std::string> path;

@@ -34,6 +34,13 @@ enum class ClaimMethod
     ExclusiveCreate, // create an empty file exclusively, then rename the finished one over it
 };
 
+// Who may read and write a new file: as the umask lets everyone, or its owner alone.
+enum class FileAccess
+{
+    AsUmask,
+    OwnerOnly,
+};
+
 // The name of the copy-th candidate for a new file, copy counting from 1.
 using CandidateName = std::function<std::string(int copy)>;
 
@@ -49,7 +56,8 @@ using CandidateName = std::function<std::string(int copy)>;
 // or an empty path while that copy has yet to name it.
 std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
                                         std::string_view bytes,
-                                        ClaimMethod first = ClaimMethod::HardLink);
+                                        ClaimMethod first = ClaimMethod::HardLink,
+                                        FileAccess access = FileAccess::AsUmask);
 
 // Gives the finished file temporary (in folder) the first free candidate name, as WriteNewFile
 // does. Returns the full path, or nothing, and then temporary is where it was (unless another

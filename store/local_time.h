@@ -12,6 +12,8 @@ struct LocalTime
     int day = 1;   // 1 to 31
     int hour = 0;  // 0 to 23
     int minute = 0;
+
+    friend bool operator==(const LocalTime &, const LocalTime &) = default;
 };
 
 // Where the results store takes the time of a save from; tests pass a fixed one.

@@ -74,7 +74,7 @@ bool HoldsPossibleLengths(const LogRecords &records)
     return true;
 }
 
-std::string ResultsFileName(std::string_view personName, const LocalTime &time, int copy)
+std::string PersonInFileName(std::string_view personName)
 {
     std::string name(personName);
     for (char &c : name) {
@@ -83,6 +83,12 @@ std::string ResultsFileName(std::string_view personName, const LocalTime &time, 
     }
     if (name.starts_with('.'))
         name.front() = '_';
+    return name;
+}
+
+std::string ResultsFileName(std::string_view personName, const LocalTime &time, int copy)
+{
+    std::string name = PersonInFileName(personName);
     if (copy > 1)
         name += " (" + std::to_string(copy) + ')';
     return name + ' ' + Work.NumberText(time.year, 0, false) + '_' +

@@ -31,10 +31,13 @@ LogRecords DecodeResults(std::span<const unsigned char, kResultsFileBytes> bytes
 // numbers into a file; figures drawn from them would mean nothing, or overflow.
 bool HoldsPossibleLengths(const LogRecords &records);
 
-// "<name> YYYY_MM_DD HH_MM.mem", for a copy above 1 "<name> (<copy>) YYYY_MM_DD HH_MM.mem".
-// Characters that would end or leave the file name ("/" and the control characters) become "_"
-// in the name part, and so does a leading "." that would hide the file; the 21-character tail
-// stays intact.
+// "<name> YYYY_MM_DD HH_MM.mem", for a copy above 1 "<name> (<copy>) YYYY_MM_DD HH_MM.mem",
+// the name as PersonInFileName gives it; the 21-character tail stays intact.
 std::string ResultsFileName(std::string_view personName, const LocalTime &time, int copy = 1);
+
+// personName as a results file name carries it: characters that would end or leave the file
+// name ("/" and the control characters) become "_", and so does a leading "." that would hide
+// the file.
+std::string PersonInFileName(std::string_view personName);
 
 } // namespace vorlant

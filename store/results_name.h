@@ -8,6 +8,9 @@
 
 namespace vorlant {
 
+// The most characters a person's name may have where the user types one.
+inline constexpr int kMostNameCharacters = 20;
+
 // What a results file name "<person> YYYY_MM_DD HH_MM.mem" tells, read the way the archive
 // list splits it: the person is the name without its last 21 characters (UTF-8 characters,
 // not bytes), and the time is there only when those characters are a real date and time.

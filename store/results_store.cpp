@@ -3,6 +3,7 @@
 #include "engine/message_sink.h"
 #include "store/file_io.h"
 #include "store/interrupted_saves.h"
+#include "store/private_folders.h"
 #include "store/results_file.h"
 #include "store/settings_file.h"
 
@@ -93,8 +94,22 @@ bool ResultsStore::WriteSettings()
 
 void ResultsStore::CreateDataDirectory() const
 {
+    if (DataDirectoryIsPrivate()) {
+        MakePrivateFolder(dataDirectory_);
+        return;
+    }
     std::error_code ignored;
     std::filesystem::create_directory(dataDirectory_, ignored);
+}
+
+bool ResultsStore::DataDirectoryIsPrivate() const
+{
+    const auto normal = [](const std::string &folder) {
+        std::filesystem::path path = std::filesystem::path(folder).lexically_normal();
+        return path.has_filename() ? path : path.parent_path();
+    };
+    return !privateDataDirectory_.empty() &&
+           normal(dataDirectory_) == normal(privateDataDirectory_);
 }
 
 void ResultsStore::ClaimInterruptedSaves() const
@@ -115,7 +130,10 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     const std::string_view bytes(reinterpret_cast<const char *>(block.data()), block.size());
     savedFileName_.clear();
     lastSave_ = {personName, time, {}};
-    if (const auto saved = WriteNewFile(dataDirectory_, name, bytes)) {
+    const FileAccess access =
+        DataDirectoryIsPrivate() ? FileAccess::OwnerOnly : FileAccess::AsUmask;
+    if (const auto saved =
+            WriteNewFile(dataDirectory_, name, bytes, ClaimMethod::HardLink, access)) {
         // A copy of the program starting on another computer may have taken the finished file
         // over to name it. It takes only a file untouched for a minute, which a save leaves so
         // long only when stalled (a computer asleep in the middle of it); the test is then
@@ -131,9 +149,9 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     // The test would otherwise live only in memory until the program closes.
     const std::string failed = JoinPath(dataDirectory_, name(1));
     if (!fallbackFolder_.empty()) {
-        std::error_code ignored; // a folder that cannot be made fails the save below
-        std::filesystem::create_directories(fallbackFolder_, ignored);
-        if (const auto kept = WriteNewFile(fallbackFolder_, name, bytes)) {
+        MakePrivateFolder(fallbackFolder_); // a folder that cannot be made fails the save below
+        if (const auto kept = WriteNewFile(fallbackFolder_, name, bytes, ClaimMethod::HardLink,
+                                           FileAccess::OwnerOnly)) {
             if (!kept->empty()) {
                 savedFileName_ = std::filesystem::path(*kept).filename().string();
                 lastSave_ = LabelOfResultsFile(savedFileName_);
@@ -161,9 +179,9 @@ bool ResultsStore::KeepInFallbackFolder(const LogRecords &records, const std::st
     const CandidateName name = [&](int copy) { return ResultsFileName(personName, time, copy); };
     const ResultsBlock block = EncodeResults(records);
     const std::string_view bytes(reinterpret_cast<const char *>(block.data()), block.size());
-    std::error_code ignored; // a folder that cannot be made fails the save below
-    std::filesystem::create_directories(fallbackFolder_, ignored);
-    return WriteNewFile(fallbackFolder_, name, bytes).has_value();
+    MakePrivateFolder(fallbackFolder_); // a folder that cannot be made fails the save below
+    return WriteNewFile(fallbackFolder_, name, bytes, ClaimMethod::HardLink, FileAccess::OwnerOnly)
+        .has_value();
 }
 
 void ResultsStore::SaveElsewhere(UserText message, const std::string &fileName,

@@ -68,8 +68,13 @@ public:
     // The present minute, as a results file saved now would carry it.
     LocalTime Now() const { return clock_(); }
     // The user's own folder that keeps a test whose save into the data directory failed;
-    // created when needed. Empty: there is none.
+    // created when needed, private as below. Empty: there is none.
     void SetFallbackFolder(std::string folder) { fallbackFolder_ = std::move(folder); }
+    // The program's own data directory among the user's folders (empty: none). While the data
+    // directory is this folder, it is made for the user alone (MakePrivateFolder) and results
+    // files saved there only the user may read; a folder the user chose keeps its permissions
+    // and its files follow the umask, so that a class can share it.
+    void SetPrivateDataDirectory(std::string folder) { privateDataDirectory_ = std::move(folder); }
     // Reads folder/fileName into the ViewedLog. On failure reports "Soubor <path> nelze
     // načíst" and leaves the ViewedLog as it was. A file longer than a results file is read
     // as far as one. Returns whether nothing had to be reported.
@@ -87,6 +92,7 @@ public:
     MessageSink &Messages() const { return messages_; }
 
 private:
+    bool DataDirectoryIsPrivate() const;
     // Offers the chooser's places until one takes the file or the user lets the test go.
     void SaveElsewhere(UserText message, const std::string &fileName, std::string_view bytes);
 
@@ -97,6 +103,7 @@ private:
     std::string dataDirectory_ = "data";
     std::string archiveFolder_ = "data";
     std::string fallbackFolder_;
+    std::string privateDataDirectory_;
     ElsewhereChooser chooseElsewhere_;
     std::string savedFileName_;
     TestLabel lastSave_;

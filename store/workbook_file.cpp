@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 
@@ -119,28 +120,19 @@ lxw_error WriteCell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t column, const
     return LXW_NO_ERROR;
 }
 
-// Writes the table into a new workbook at path.
-lxw_error WriteWorkbook(const std::string &path, const SheetTable &table)
+// Writes table as the next sheet of workbook.
+lxw_error WriteSheet(lxw_workbook *workbook, const SheetTable &table, lxw_format *bold)
 {
-    // Rows go out as they are written, so a large table needs little memory.
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
-    WorkbookHandle workbook(workbook_new_opt(path.c_str(), &options));
-    if (!workbook)
-        return LXW_ERROR_MEMORY_MALLOC_FAILED;
-    lxw_worksheet *sheet = workbook_add_worksheet(workbook.get(), table.sheetName.c_str());
+    lxw_worksheet *sheet = workbook_add_worksheet(workbook, table.sheetName.c_str());
     if (!sheet)
         return LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE;
-
-    lxw_format *bold = workbook_add_format(workbook.get());
-    format_set_bold(bold);
     const std::size_t columns = table.columns.size();
     std::vector<lxw_format *> formats(columns, nullptr);
     std::vector<double> widths(columns, 0);
     for (std::size_t c = 0; c < columns; ++c) {
         const SheetColumn &column = table.columns[c];
         if (!column.numberFormat.empty()) {
-            formats[c] = workbook_add_format(workbook.get());
+            formats[c] = workbook_add_format(workbook);
             format_set_num_format(formats[c], column.numberFormat.c_str());
         }
         widths[c] = static_cast<double>(CharacterCount(column.header)) + kFilterButtonCharacters;
@@ -175,6 +167,35 @@ lxw_error WriteWorkbook(const std::string &path, const SheetTable &table)
         }
         ++rowNumber;
     }
+    return LXW_NO_ERROR;
+}
+
+// 1 January 1980, 00:00 UTC: the date the parts of every workbook carry in its zip directory.
+constexpr std::time_t kNoDate = 315532800;
+
+// Writes the tables, a sheet each, into a new workbook at path.
+lxw_error WriteWorkbook(const std::string &path, const std::vector<SheetTable> &tables,
+                        WorkbookDate date)
+{
+    // Rows go out as they are written, so a large table needs little memory.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    WorkbookHandle workbook(workbook_new_opt(path.c_str(), &options));
+    if (!workbook)
+        return LXW_ERROR_MEMORY_MALLOC_FAILED;
+    if (date == WorkbookDate::None) {
+        // Left unset, the creation date is the moment of writing.
+        lxw_doc_properties properties{};
+        properties.created = kNoDate;
+        if (lxw_error error = workbook_set_properties(workbook.get(), &properties))
+            return error;
+    }
+    lxw_format *bold = workbook_add_format(workbook.get());
+    format_set_bold(bold);
+    for (const SheetTable &table : tables) {
+        if (lxw_error error = WriteSheet(workbook.get(), table, bold))
+            return error;
+    }
     return workbook_close(workbook.release());
 }
 
@@ -182,19 +203,31 @@ lxw_error WriteWorkbook(const std::string &path, const SheetTable &table)
 
 std::optional<std::string> WorkbookBytes(const SheetTable &table, std::error_code &error)
 {
+    return WorkbookBytes({table}, WorkbookDate::Today, error);
+}
+
+bool SaveWorkbook(const std::string &path, const SheetTable &table, std::error_code &error)
+{
+    return SaveWorkbook(path, {table}, WorkbookDate::Today, error);
+}
+
+std::optional<std::string> WorkbookBytes(const std::vector<SheetTable> &tables, WorkbookDate date,
+                                         std::error_code &error)
+{
     const TemporaryFile file(error);
     if (error)
         return std::nullopt;
-    if (const lxw_error written = WriteWorkbook(file.Path(), table)) {
+    if (const lxw_error written = WriteWorkbook(file.Path(), tables, date)) {
         error = WorkbookError(written);
         return std::nullopt;
     }
     return ReadWholeFile(file.Path(), error);
 }
 
-bool SaveWorkbook(const std::string &path, const SheetTable &table, std::error_code &error)
+bool SaveWorkbook(const std::string &path, const std::vector<SheetTable> &tables, WorkbookDate date,
+                  std::error_code &error)
 {
-    const std::optional<std::string> bytes = WorkbookBytes(table, error);
+    const std::optional<std::string> bytes = WorkbookBytes(tables, date, error);
     return bytes && ReplaceFileAtomically(path, *bytes, error);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace vorlant {
 
@@ -16,5 +17,19 @@ std::optional<std::string> WorkbookBytes(const SheetTable &table, std::error_cod
 // Saves the workbook of table at path the way results files are saved: complete or not at
 // all. Returns whether path now holds it; error says why not.
 bool SaveWorkbook(const std::string &path, const SheetTable &table, std::error_code &error);
+
+// Whether a workbook's document properties carry the day it was made (as they do by default)
+// or none: a fixed date, 1 January 1980, the date its parts carry in every workbook.
+enum class WorkbookDate
+{
+    Today,
+    None,
+};
+
+// The same for several tables, a sheet each, in order.
+std::optional<std::string> WorkbookBytes(const std::vector<SheetTable> &tables, WorkbookDate date,
+                                         std::error_code &error);
+bool SaveWorkbook(const std::string &path, const std::vector<SheetTable> &tables, WorkbookDate date,
+                  std::error_code &error);
 
 } // namespace vorlant

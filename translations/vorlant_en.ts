@@ -305,6 +305,47 @@ The results were saved to %2.</translation>
     </message>
 </context>
 <context>
+    <name>PersonCommands</name>
+    <message>
+        <source>Ano</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Osoba „%1“ v této složce nemá žádný test.</source>
+        <translation>“%1” has no test in this folder.</translation>
+    </message>
+    <message>
+        <source>Tyto soubory nelze přejmenovat:</source>
+        <translation>These files cannot be renamed:</translation>
+    </message>
+    <message>
+        <source>Smazat osobu</source>
+        <translation>Delete person</translation>
+    </message>
+    <message numerus="yes">
+        <source>Smazat %n testů osoby „%1“? Soubory se přesunou do koše.</source>
+        <translation>
+            <numerusform>Delete %n test of “%1”? The file will be moved to the trash.</numerusform>
+            <numerusform>Delete %n tests of “%1”? The files will be moved to the trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Složka %1 nemá koš. Soubory se smažou natrvalo a nepůjde je obnovit. Smazat natrvalo %n testů osoby „%2“?</source>
+        <translation>
+            <numerusform>The folder %1 has no trash. The file will be deleted for good and cannot be restored. Delete %n test of “%2” for good?</numerusform>
+            <numerusform>The folder %1 has no trash. The files will be deleted for good and cannot be restored. Delete %n tests of “%2” for good?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tyto soubory nelze smazat:</source>
+        <translation>These files cannot be deleted:</translation>
+    </message>
+</context>
+<context>
     <name>PersonReport</name>
     <message>
         <source>Zpráva o osobě – %1</source>
@@ -539,6 +580,45 @@ The results were saved to %2.</translation>
     </message>
 </context>
 <context>
+    <name>ResearchSaving</name>
+    <message>
+        <source>Export pro výzkum</source>
+        <translation>Export for research</translation>
+    </message>
+    <message>
+        <source>Sešit Excelu (*.xlsx);;Všechny soubory (*)</source>
+        <translation>Excel workbook (*.xlsx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Klíč ke kódům osob (osobní údaje)</source>
+        <translation>Key to the codes of persons (personal data)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;Všechny soubory (*)</source>
+        <translation>CSV (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Klíč přiřazuje kódům ze sešitu jména osob. Jsou to osobní údaje: uložte ho odděleně od sešitu, nepředávejte ho se sešitem a chraňte ho jako výsledky samy. Nechcete-li klíč uložit, zvolte Zrušit.</source>
+        <translation>The key gives the names of the persons behind the workbook’s codes. It is personal data: save it apart from the workbook, never hand it over with the workbook, and protect it as you protect the results themselves. To save no key, choose Cancel.</translation>
+    </message>
+    <message>
+        <source>Kód</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Dnů od prvního do posledního testu</source>
+        <translation>Days from first to latest test</translation>
+    </message>
+    <message>
+        <source>Pokusy</source>
+        <translation>Attempts</translation>
+    </message>
+    <message>
+        <source>Tyto soubory nelze načíst, v exportu chybí:</source>
+        <translation>These files cannot be read and are missing from the export:</translation>
+    </message>
+</context>
+<context>
     <name>SaveElsewhere</name>
     <message>
         <source>Uložit jinam…</source>
@@ -748,6 +828,14 @@ The results were saved to %2.</translation>
         <source>Zpráva o osobě… (chybí soubor libvorlant_late.so)</source>
         <translation>Report on a Person… (libvorlant_late.so is missing)</translation>
     </message>
+    <message>
+        <source>Přejmenovat osobu…</source>
+        <translation>Rename person…</translation>
+    </message>
+    <message>
+        <source>Smazat osobu…</source>
+        <translation>Delete person…</translation>
+    </message>
 </context>
 <context>
     <name>vorlant::ChartWindow</name>
@@ -898,6 +986,56 @@ The results were saved to %2.</translation>
     <message>
         <source>Zpráva o osobě…</source>
         <translation>Report on a Person…</translation>
+    </message>
+    <message>
+        <source>Export pro výzkum…</source>
+        <translation>Export for research…</translation>
+    </message>
+    <message>
+        <source>Přejmenovat osobu…</source>
+        <translation>Rename person…</translation>
+    </message>
+    <message>
+        <source>Smazat osobu…</source>
+        <translation>Delete person…</translation>
+    </message>
+</context>
+<context>
+    <name>vorlant::PersonRenameDialog</name>
+    <message>
+        <source>Přejmenovat</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Přejmenovat osobu</source>
+        <translation>Rename person</translation>
+    </message>
+    <message>
+        <source>Zrušit</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Osoba:</source>
+        <translation>Person:</translation>
+    </message>
+    <message>
+        <source>Testů:</source>
+        <translation>Tests:</translation>
+    </message>
+    <message>
+        <source>Nové jméno:</source>
+        <translation>New name:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Osoba „%1“ už má %n testů. Testy se spojí.</source>
+        <translation>
+            <numerusform>“%1” already has %n test. The tests will be merged.</numerusform>
+            <numerusform>“%1” already has %n tests. The tests will be merged.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Spojit</source>
+        <translation>Merge</translation>
     </message>
 </context>
 <context>

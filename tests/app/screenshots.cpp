@@ -1,10 +1,12 @@
 // Draws the README's pictures from the program's own windows: the main window with the picture
 // faces during a test, the chart of that test, the archive listing it beside earlier tests, and
-// the progress of a person over those tests and the overview of all persons. Run on a real
-// window system (`make screenshots` starts a virtual one), in the desktop's language as the
-// program picks it (LANG=en_US.UTF-8 draws the English windows):
-//   vorlant_screenshots <folder>   writes main-window.png, chart.png, archive.png, progress.png
-//                                  and overview.png
+// the progress of a person over those tests and the overview of all persons, then the dialogs
+// of the commands on a person. Run on a real window system (`make screenshots` starts a virtual
+// one), in the desktop's language as the program picks it (LANG=en_US.UTF-8 draws the English
+// windows):
+//   vorlant_screenshots <folder>   writes main-window.png, chart.png, archive.png, progress.png,
+//                                  overview.png, rename-person.png, delete-person.png,
+//                                  delete-for-good.png and research-key.png
 #include "app/application.h"
 #include "engine/sequence.h"
 #include "results/archive_window.h"
@@ -12,25 +14,33 @@
 #include "results/overview_window.h"
 #include "results/person_report_dialog.h"
 #include "results/progress_window.h"
+#include "results/research_saving.h"
 #include "store/local_time.h"
 #include "store/results_file.h"
 #include "tests/app/program_rig.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -143,6 +153,61 @@ bool SaveReport(vorlant::ProgressWindow &progress, const QString &file)
     return saved;
 }
 
+using Step = std::function<void(QWidget &)>;
+
+// Runs open, which opens modal windows one after another, each answered by the next step.
+void AnswerModals(const std::function<void()> &open, std::vector<Step> steps)
+{
+    std::size_t next = 0;
+    QPointer<QWidget> answered; // a window at the same address later is another one
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == answered || next >= steps.size())
+            return;
+        answered = modal;
+        steps[next++](*modal);
+    });
+    poll.start(50);
+    open();
+}
+
+// A step that saves the modal window as file (saved tells whether it could), then runs then.
+Step SaveThen(const QString &file, bool &saved, Step then)
+{
+    return [&saved, file, then](QWidget &modal) {
+        QTest::qWait(300); // let the window system draw it
+        saved = modal.grab().save(file) && saved;
+        std::printf("%s %s\n", saved ? "wrote" : "cannot write", qPrintable(file));
+        then(modal);
+    };
+}
+
+void Decline(QWidget &modal)
+{
+    if (auto *box = qobject_cast<QMessageBox *>(&modal))
+        box->defaultButton()->click(); // "Ne"
+    else
+        static_cast<QDialog &>(modal).reject();
+}
+
+void Confirm(QWidget &modal)
+{
+    auto &box = dynamic_cast<QMessageBox &>(modal);
+    for (QAbstractButton *button : box.buttons())
+        if (button != box.defaultButton())
+            button->click();
+}
+
+void SelectPerson(QTableWidget &list, const QString &person)
+{
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (list.item(row, 0) && list.item(row, 0)->text() == person) {
+            list.setCurrentCell(row, 0);
+            return;
+        }
+}
+
 template <typename Window> Window *TopLevel()
 {
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -214,5 +279,44 @@ int main(int argc, char **argv)
     archive->findChild<QAction *>(QStringLiteral("overviewOfPersons"))->trigger();
     auto *overview = TopLevel<vorlant::OverviewWindow>();
     saved = overview && Save(*overview, out.filePath(QStringLiteral("overview.png"))) && saved;
+    if (!overview)
+        return 1;
+
+    // The commands on a person, each declined in the end: nothing changes.
+    overview->hide();
+    SelectPerson(*list, QStringLiteral("Svoboda Petr"));
+    const Step saveRename =
+        SaveThen(out.filePath(QStringLiteral("rename-person.png")), saved, Decline);
+    AnswerModals([&] { archive->findChild<QAction *>(QStringLiteral("renamePerson"))->trigger(); },
+                 {[&](QWidget &dialog) {
+                     dialog.findChild<QLineEdit *>(QStringLiteral("newName"))
+                         ->setText(QStringLiteral("Novák Jan"));
+                     saveRename(dialog);
+                 }});
+    SelectPerson(*list, QStringLiteral("Novák Jan"));
+    QAction *remove = archive->findChild<QAction *>(QStringLiteral("deletePerson"));
+    AnswerModals([&] { remove->trigger(); },
+                 {SaveThen(out.filePath(QStringLiteral("delete-person.png")), saved, Decline)});
+    {
+        // A folder without a trash: here because the user's data folder cannot be made.
+        QTemporaryDir noTrash;
+        QFile(noTrash.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", noTrash.filePath(QStringLiteral("file/share")).toUtf8());
+        AnswerModals([&] { remove->trigger(); },
+                     {Confirm, SaveThen(out.filePath(QStringLiteral("delete-for-good.png")), saved,
+                                        Decline)});
+        qputenv("XDG_DATA_HOME", dataHome);
+    }
+    // The research export's second dialog, which offers the key, in a home of its own.
+    QTemporaryDir exports;
+    qputenv("HOME", exports.path().toUtf8());
+    overview->SetResearchFileChoosers(
+        [&](QWidget *, const QString &) { return exports.filePath(QStringLiteral("vyzkum.xlsx")); },
+        vorlant::ChooseResearchKeyFile);
+    overview->show();
+    AnswerModals(
+        [&] { overview->findChild<QAction *>(QStringLiteral("exportResearch"))->trigger(); },
+        {SaveThen(out.filePath(QStringLiteral("research-key.png")), saved, Decline)});
     return saved ? 0 : 1;
 }

@@ -10,6 +10,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace vorlant {
 namespace {
 
@@ -38,6 +40,14 @@ void Touch(const QString &path)
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+unsigned ModeOf(const QString &path)
+{
+    struct stat info
+    {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+    return info.st_mode & 07777;
 }
 
 QStringList Entries(const QString &folder)
@@ -103,6 +113,10 @@ TEST(InstalledProgram, KeepsSettingsResultsAndPicturesInTheUsersFolders)
         rig.showRound();
         rig.button("_Konec")->click();
         EXPECT_EQ(QFileInfo(home.data() + "/data/Eva 2024_03_05 09_07.mem").size(), 16016);
+        // Children's results: other accounts of the computer see nothing of them.
+        for (const QString &folder : {home.config(), home.data(), home.data() + "/data"})
+            EXPECT_EQ(ModeOf(folder), 0700u) << folder.toStdString();
+        EXPECT_EQ(ModeOf(home.data() + "/data/Eva 2024_03_05 09_07.mem"), 0600u);
 
         EXPECT_TRUE(rig.main().close());
         EXPECT_THAT(Entries(rig.currentFolder()), IsEmpty());

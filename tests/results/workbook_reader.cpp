@@ -13,9 +13,9 @@ namespace vorlant::test {
 namespace {
 
 // The whole of one member of the zip file, or nothing when it is missing.
-std::optional<QByteArray> Member(unzFile zip, const char *name)
+std::optional<QByteArray> Member(unzFile zip, const QByteArray &name)
 {
-    if (unzLocateFile(zip, name, 1) != UNZ_OK || unzOpenCurrentFile(zip) != UNZ_OK)
+    if (unzLocateFile(zip, name.constData(), 1) != UNZ_OK || unzOpenCurrentFile(zip) != UNZ_OK)
         return std::nullopt;
     QByteArray bytes;
     char buffer[65536];
@@ -164,7 +164,7 @@ QString Workbook::Format(int row, int column) const
     return style < formatOfStyle.size() ? formatOfStyle[style] : QString();
 }
 
-Workbook ReadWorkbook(const QString &path)
+Workbook ReadWorkbook(const QString &path, int sheetNumber)
 {
     Workbook book;
     unzFile zip = unzOpen(path.toLocal8Bit().constData());
@@ -172,9 +172,17 @@ Workbook ReadWorkbook(const QString &path)
         book.error = "not a zip file: " + path;
         return book;
     }
-    const std::optional<QByteArray> sheet = Member(zip, "xl/worksheets/sheet1.xml");
+    const std::optional<QByteArray> sheet =
+        Member(zip, QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheetNumber).toLatin1());
     const std::optional<QByteArray> styles = Member(zip, "xl/styles.xml");
     const std::optional<QByteArray> shared = Member(zip, "xl/sharedStrings.xml");
+    if (const std::optional<QByteArray> workbook = Member(zip, "xl/workbook.xml")) {
+        QXmlStreamReader xml(*workbook);
+        while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+            if (xml.isStartElement() && xml.name() == u"sheet")
+                book.sheetNames << xml.attributes().value(QLatin1String("name")).toString();
+        }
+    }
     unzClose(zip);
     if (!sheet || !styles) {
         book.error = "a part of the workbook is missing";
@@ -183,6 +191,30 @@ Workbook ReadWorkbook(const QString &path)
     ReadStyles(*styles, book);
     ReadSheet(*sheet, shared ? SharedStrings(*shared) : QStringList(), book);
     return book;
+}
+
+std::map<QString, QByteArray> WorkbookParts(const QString &path)
+{
+    std::map<QString, QByteArray> parts;
+    unzFile zip = unzOpen(path.toLocal8Bit().constData());
+    if (!zip)
+        return parts;
+    for (int more = unzGoToFirstFile(zip); more == UNZ_OK; more = unzGoToNextFile(zip)) {
+        unz_file_info info;
+        char name[512];
+        unzGetCurrentFileInfo(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0);
+        if (unzOpenCurrentFile(zip) != UNZ_OK)
+            continue;
+        QByteArray bytes;
+        char buffer[65536];
+        int read;
+        while ((read = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0)
+            bytes.append(buffer, read);
+        unzCloseCurrentFile(zip);
+        parts[QString::fromUtf8(name)] = bytes;
+    }
+    unzClose(zip);
+    return parts;
 }
 
 double SpreadsheetSerial(int year, int month, int day, int hour, int minute)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -18,11 +19,12 @@ struct WorkbookCell
     bool formula = false;
 };
 
-// What a test needs to know of an .xlsx file with one sheet, read with minizip and Qt's XML
+// What a test needs to know of one sheet of an .xlsx file, read with minizip and Qt's XML
 // reader: nothing here shares code with the writer.
 struct Workbook
 {
     QString error;                                     // empty when the file was read
+    QStringList sheetNames;                            // in the workbook's order
     std::map<std::pair<int, int>, WorkbookCell> cells; // by (row, column), from 0
     QString autoFilter;                                // its range, "A1:G10"
     std::vector<QString> formatOfStyle;                // number format code, "" for general
@@ -34,7 +36,11 @@ struct Workbook
     QString Format(int row, int column) const;
 };
 
-Workbook ReadWorkbook(const QString &path);
+// The sheet of the given number, from 1.
+Workbook ReadWorkbook(const QString &path, int sheetNumber = 1);
+
+// Every part of the workbook, uncompressed, by its name in the zip file.
+std::map<QString, QByteArray> WorkbookParts(const QString &path);
 
 // The spreadsheet's serial number of a local date and time (days since 30 December 1899).
 double SpreadsheetSerial(int year, int month, int day, int hour = 0, int minute = 0);
