@@ -16,31 +16,31 @@ QString Tr(const char *text)
     return QCoreApplication::translate("ChartPrinting", text);
 }
 
-QString Failure(const QString &reason)
-{
-    return Tr(QT_TRANSLATE_NOOP("ChartPrinting", "Tisk se nepodařil: %1")).arg(reason);
-}
-
 // Names the output file, else the printer, that could not take the job.
 QString CannotOpen(const QPrinter &printer)
 {
     if (!printer.outputFileName().isEmpty())
-        return Failure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "soubor „%1“ nelze vytvořit"))
-                           .arg(printer.outputFileName()));
-    return Failure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "tiskárnu „%1“ nelze otevřít"))
-                       .arg(printer.printerName()));
+        return PrintFailure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "soubor „%1“ nelze vytvořit"))
+                                .arg(printer.outputFileName()));
+    return PrintFailure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "tiskárnu „%1“ nelze otevřít"))
+                            .arg(printer.printerName()));
 }
 
 QString CannotFinish(const QPrinter &printer)
 {
     if (!printer.outputFileName().isEmpty())
-        return Failure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "soubor „%1“ nelze dopsat"))
-                           .arg(printer.outputFileName()));
-    return Failure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "tiskárna „%1“ úlohu nepřijala"))
-                       .arg(printer.printerName()));
+        return PrintFailure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "soubor „%1“ nelze dopsat"))
+                                .arg(printer.outputFileName()));
+    return PrintFailure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "tiskárna „%1“ úlohu nepřijala"))
+                            .arg(printer.printerName()));
 }
 
 } // namespace
+
+QString PrintFailure(const QString &reason)
+{
+    return Tr(QT_TRANSLATE_NOOP("ChartPrinting", "Tisk se nepodařil: %1")).arg(reason);
+}
 
 QString PrintChart(QPrinter &printer, const QRect &area, const LogRecords &log)
 {
@@ -62,7 +62,7 @@ QString PrintPage(QPrinter &printer, const QRect &area, const QString &docName,
         // Not every print engine can abort; one that cannot still holds an open job.
         if (!printer.abort() || printer.printerState() == QPrinter::Active)
             painter.end();
-        return Failure(QString::fromLocal8Bit(error.what()));
+        return PrintFailure(QString::fromLocal8Bit(error.what()));
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return CannotFinish(printer);

@@ -28,4 +28,7 @@ using PageDrawing = std::function<void(QPainter &, const QRectF &)>;
 QString PrintPage(QPrinter &printer, const QRect &area, const QString &docName,
                   const PageDrawing &draw);
 
+// The text that reports a print that failed for reason.
+QString PrintFailure(const QString &reason);
+
 } // namespace vorlant
