@@ -332,6 +332,10 @@ The results were saved to %2.</translation>
         <source>Strana %1</source>
         <translation>Page %1</translation>
     </message>
+    <message>
+        <source>stránka je pro tabulku příliš malá</source>
+        <translation>the page is too small for the table</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookSaving</name>
