@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <exception>
 
 namespace vorlant {
@@ -49,15 +50,35 @@ QString PrintChart(QPrinter &printer, const QRect &area, const LogRecords &log)
         [&log](QPainter &painter, const QRectF &target) { DrawChart(painter, target, log); });
 }
 
+QRectF PlacePrintArea(const QRect &area, const QSizeF &printableDots, double dpi)
+{
+    const QSizeF largest = QSizeF(area.size()) * (dpi / kPrintAreaDpi);
+    const double scale = std::min(
+        {1.0, printableDots.width() / largest.width(), printableDots.height() / largest.height()});
+    return {QPointF(0, 0), largest * scale};
+}
+
 QString PrintPage(QPrinter &printer, const QRect &area, const QString &docName,
                   const PageDrawing &draw)
+{
+    return PrintPages(printer, docName, [&](QPainter &painter) {
+        const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+        const QRectF placed = PlacePrintArea(area, printable, printer.resolution());
+        painter.translate(placed.topLeft());
+        painter.scale(placed.width() / area.width(), placed.height() / area.height());
+        painter.translate(-area.topLeft());
+        draw(painter, area);
+    });
+}
+
+QString PrintPages(QPrinter &printer, const QString &docName, const PagesDrawing &draw)
 {
     printer.setDocName(docName);
     QPainter painter;
     if (!painter.begin(&printer))
         return CannotOpen(printer);
     try {
-        draw(painter, area);
+        draw(painter);
     } catch (const std::exception &error) {
         // Not every print engine can abort; one that cannot still holds an open job.
         if (!printer.abort() || printer.printerState() == QPrinter::Active)

@@ -161,8 +161,7 @@ QString PrintTable(QPrinter &printer, const QString &heading, const QAbstractIte
     if (!pages.RowFitsOnAPage())
         return PrintFailure(
             Tr(QT_TRANSLATE_NOOP("TablePrinting", "stránka je pro tabulku příliš malá")));
-    return PrintPage(printer, area, heading,
-                     [&](QPainter &painter, const QRectF &) { pages.Draw(printer, painter); });
+    return PrintPages(printer, heading, [&](QPainter &painter) { pages.Draw(printer, painter); });
 }
 
 } // namespace vorlant

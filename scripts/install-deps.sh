@@ -7,7 +7,7 @@ packages=(
   g++ make cmake pkg-config
   qt6-base-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev qt6-charts-dev qt6-multimedia-dev qt6-translations-l10n
   qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libxlsxwriter-dev libminizip-dev
-  libgtest-dev libgmock-dev libbenchmark-dev python3
+  libgtest-dev libgmock-dev libbenchmark-dev python3 poppler-utils
   xvfb xauth fonts-liberation2
   python3-xlib
   dpkg-dev file desktop-file-utils appstream lintian

@@ -1,5 +1,7 @@
+#include "printed_page.h"
 #include "results/chart_attempts.h"
 #include "results/chart_drawing.h"
+#include "results/chart_printing.h"
 #include "results/chart_window.h"
 #include "tests/store/store_test_support.h"
 #include "tests/support/recording_sink.h"
@@ -191,6 +193,35 @@ TEST_F(ChartWindowTest, EachPrintItemPrintsOnePageTitledCh1UnlessCancelled)
         EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1);
         const QByteArray title = "/Title (" + QByteArray::fromHex("feff004300680031") + ')';
         EXPECT_TRUE(content.contains(title)) << "the job's title";
+    }
+    EXPECT_TRUE(sink.errors.empty());
+}
+
+// Each item's chart lies in the printable area from its top left, as large as the area lets it
+// be up to its size at 600 dots per inch, in its own proportions: on any printer resolution,
+// paper and orientation.
+TEST_F(ChartWindowTest, EachPrintItemFillsThePrintableAreaUpToItsSizeAt600Dpi)
+{
+    window.ShowResultsChart(kFiveAttempts);
+    for (const test::PrinterCase &printer : test::PrinterCases()) {
+        for (const auto &[item, area] : {std::pair{"isk1", kPortraitPrintArea.size()},
+                                         std::pair{"Vbrtiskrny1", kLandscapePrintArea.size()}}) {
+            const QString pdf = Path(printer.Name() + item + ".pdf");
+            SCOPED_TRACE(pdf.toStdString());
+            QRectF printable;
+            window.SetPrinterSetup([&](QPrinter &setUp) {
+                setUp.setOutputFileName(pdf);
+                printable = printer.SetUp(setUp);
+                return true;
+            });
+            window.findChild<QAction *>(item)->trigger();
+
+            const test::PrintedPage page = test::RenderPrintedPage(pdf);
+            EXPECT_TRUE(test::PrintedInPlaceOf(page, printable, area));
+            if (printer.orientation == QPageLayout::Portrait && area == kPortraitPrintArea.size()) {
+                EXPECT_GE(page.drawn.width(), 0.75 * printable.width());
+            }
+        }
     }
     EXPECT_TRUE(sink.errors.empty());
 }
