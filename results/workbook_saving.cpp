@@ -1,6 +1,7 @@
 #include "results/workbook_saving.h"
 
 #include "engine/message_sink.h"
+#include "store/results_store.h"
 #include "store/workbook_file.h"
 #include "ui/save_file_dialog.h"
 
@@ -34,9 +35,7 @@ bool SaveWorkbookAs(QWidget *parent, const SaveFileChooser &choose, MessageSink 
     std::error_code error;
     if (SaveWorkbook(chosen.toStdString(), table, error))
         return true;
-    messages.Message(QCoreApplication::translate("WorkbookSaving", "Soubor %1 nelze uložit: %2")
-                         .arg(chosen, QString::fromStdString(error.message()))
-                         .toStdString());
+    messages.Message(CannotSave(chosen.toStdString(), error));
     return false;
 }
 

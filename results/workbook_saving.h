@@ -19,7 +19,7 @@ QString SuggestedWorkbookPath(const QString &fileName);
 
 // Lets the user choose a file, starting at suggested, and saves the workbook of table there
 // the way results files are saved: complete or not at all. A failure is reported as
-// "Soubor <path> nelze uložit: <reason>". Returns whether the file was written.
+// "Soubor <path> nelze uložit" with the reason below it. Returns whether the file was written.
 bool SaveWorkbookAs(QWidget *parent, const SaveFileChooser &choose, MessageSink &messages,
                     const QString &suggested, const SheetTable &table);
 

@@ -48,6 +48,10 @@ using CandidateName = std::function<std::string(int copy)>;
 std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
                                         std::string_view bytes,
                                         ClaimMethod first = ClaimMethod::HardLink);
+// The same; on failure error says why.
+std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
+                                        std::string_view bytes, std::error_code &error,
+                                        ClaimMethod first = ClaimMethod::HardLink);
 
 // Gives the finished file temporary (in folder) the first free candidate name, as WriteNewFile
 // does. Returns the full path, or nothing, and then temporary is where it was (unless another

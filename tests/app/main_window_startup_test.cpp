@@ -276,7 +276,8 @@ TEST(MainWindowShutDown, SettingsThatCannotBeWrittenAreReportedAndTheWindowClose
     rig.main().show();
     EXPECT_TRUE(rig.main().close());
     const std::string path = rig.programFolder().toStdString() + "/Vorlant.ini";
-    EXPECT_THAT(rig.sink.errors, ElementsAre("Unable to write to " + path + "."));
+    EXPECT_THAT(rig.sink.errors,
+                ElementsAre("Unable to write to " + path + ".\nNa tom místě je složka."));
     EXPECT_FALSE(rig.main().isVisible());
     EXPECT_FALSE(QFileInfo::exists(rig.currentFolder() + "/obr_deti"));
 }
