@@ -187,18 +187,8 @@
         <translation>Select a row with a person.</translation>
     </message>
     <message>
-        <source>Soubor %1 nelze uložit: %2</source>
-        <translation>Cannot save the file %1: %2</translation>
-    </message>
-    <message>
         <source>Unable to write to %1.</source>
         <translation>Unable to write to %1.</translation>
-    </message>
-    <message>
-        <source>Soubor %1 nelze uložit
-Výsledky byly uloženy do %2.</source>
-        <translation>Cannot save the file %1
-The results were saved to %2.</translation>
     </message>
     <message>
         <source>Soubor %1 nelze uložit</source>
@@ -211,6 +201,54 @@ The results were saved to %2.</translation>
     <message>
         <source>Soubor %1 nelze načíst</source>
         <translation>Cannot read the file %1</translation>
+    </message>
+    <message>
+        <source>Není to obyčejný soubor.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Soubor je kratší než výsledky testu.</source>
+        <translation>The file is shorter than the results of a test.</translation>
+    </message>
+    <message>
+        <source>Na disku není dost místa.</source>
+        <translation>There is not enough space on the disk.</translation>
+    </message>
+    <message>
+        <source>Disk je jen pro čtení.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>Přístup byl odepřen.</source>
+        <translation>Permission was denied.</translation>
+    </message>
+    <message>
+        <source>Složka nebo soubor neexistuje.</source>
+        <translation>The folder or the file does not exist.</translation>
+    </message>
+    <message>
+        <source>Část cesty není složka.</source>
+        <translation>Part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>Na tom místě je složka.</source>
+        <translation>A folder stands in that place.</translation>
+    </message>
+    <message>
+        <source>Název je příliš dlouhý.</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>Při čtení nebo zápisu na disk nastala chyba.</source>
+        <translation>The disk failed to read or write.</translation>
+    </message>
+    <message>
+        <source>Chyba systému: %1.</source>
+        <translation>System error: %1.</translation>
+    </message>
+    <message>
+        <source>Výsledky byly uloženy do %1.</source>
+        <translation>The results were saved to %1.</translation>
     </message>
 </context>
 <context>
@@ -346,10 +384,6 @@ The results were saved to %2.</translation>
     <message>
         <source>Sešit Excelu (*.xlsx);;Všechny soubory (*)</source>
         <translation>Excel workbook (*.xlsx);;All files (*)</translation>
-    </message>
-    <message>
-        <source>Soubor %1 nelze uložit: %2</source>
-        <translation>Cannot save the file %1: %2</translation>
     </message>
 </context>
 <context>
