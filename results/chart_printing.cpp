@@ -83,7 +83,7 @@ QString PrintPages(QPrinter &printer, const QString &docName, const PagesDrawing
         // Not every print engine can abort; one that cannot still holds an open job.
         if (!printer.abort() || printer.printerState() == QPrinter::Active)
             painter.end();
-        return PrintFailure(QString::fromLocal8Bit(error.what()));
+        return PrintFailure(QString::fromUtf8(error.what()));
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return CannotFinish(printer);

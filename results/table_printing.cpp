@@ -65,7 +65,9 @@ public:
         int page = 1;
         do {
             if (page > 1 && !printer.newPage())
-                throw std::runtime_error("další stranu nelze začít");
+                throw std::runtime_error(
+                    Tr(QT_TRANSLATE_NOOP("TablePrinting", "další stranu nelze začít"))
+                        .toStdString());
             DrawPageTop(painter, page);
             for (qreal y = RowsTop(); row < rows && y + rowHeight_ <= area_.bottom();
                  ++row, y += rowHeight_)
