@@ -374,6 +374,10 @@
         <source>stránka je pro tabulku příliš malá</source>
         <translation>the page is too small for the table</translation>
     </message>
+    <message>
+        <source>další stranu nelze začít</source>
+        <translation>cannot start the next page</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookSaving</name>
@@ -384,6 +388,14 @@
     <message>
         <source>Sešit Excelu (*.xlsx);;Všechny soubory (*)</source>
         <translation>Excel workbook (*.xlsx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>d. m. yyyy h:mm</source>
+        <translation>yyyy-mm-dd hh:mm</translation>
+    </message>
+    <message>
+        <source>d. m. yyyy</source>
+        <translation>yyyy-mm-dd</translation>
     </message>
 </context>
 <context>
