@@ -3,6 +3,8 @@
 #include "results/chart_drawing.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 
@@ -34,6 +36,20 @@ QString CannotFinish(const QPrinter &printer)
                                 .arg(printer.outputFileName()));
     return PrintFailure(Tr(QT_TRANSLATE_NOOP("ChartPrinting", "tiskárna „%1“ úlohu nepřijala"))
                             .arg(printer.printerName()));
+}
+
+// Qt's PDF writer does not check its last writes, so a file that a full disk cut short shows
+// only by its missing end. Only a regular file is looked at.
+bool PdfFileIsWhole(const QPrinter &printer)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+        return true;
+    QFile file(printer.outputFileName());
+    if (!QFileInfo(file).isFile())
+        return true;
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(std::max<qint64>(0, file.size() - 16)))
+        return false;
+    return file.readAll().trimmed().endsWith("%%EOF");
 }
 
 } // namespace
@@ -85,7 +101,7 @@ QString PrintPages(QPrinter &printer, const QString &docName, const PagesDrawing
             painter.end();
         return PrintFailure(QString::fromUtf8(error.what()));
     }
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
+    if (!painter.end() || printer.printerState() == QPrinter::Error || !PdfFileIsWhole(printer))
         return CannotFinish(printer);
     return {};
 }

@@ -226,6 +226,19 @@ TEST_F(ChartWindowTest, EachPrintItemFillsThePrintableAreaUpToItsSizeAt600Dpi)
     EXPECT_TRUE(sink.errors.empty());
 }
 
+// A full disk that cuts the file short while the job ends is a failed print too.
+TEST_F(ChartWindowTest, APdfFileCutShortIsReported)
+{
+    window.ShowResultsChart(kFiveAttempts);
+    const QString file = Path("cut.pdf");
+    test::WithFileSizeLimit(2048, [&] {
+        Print("isk1", file);
+        return true;
+    });
+    EXPECT_EQ(sink.errors, std::vector<std::string>{"Tisk se nepodařil: soubor „" +
+                                                    file.toStdString() + "“ nelze dopsat"});
+}
+
 TEST_F(ChartWindowTest, APrinterThatCannotBeOpenedIsReportedAndChangesNothing)
 {
     ASSERT_TRUE(QFile(Path("plain")).open(QIODevice::WriteOnly));
