@@ -65,16 +65,28 @@
 <context>
     <name>LateParts</name>
     <message>
-        <source>Soubor %1 nepatří k této verzi programu (%2). Grafy, vývoj výsledků a zvuky nejsou k dispozici.</source>
-        <translation>The file %1 does not belong to this version of the program (%2). Charts, progress and sounds are not available.</translation>
-    </message>
-    <message>
-        <source>Soubor %1 chybí. Grafy, vývoj výsledků a zvuky nejsou k dispozici.</source>
-        <translation>Cannot find the file %1. Charts, progress and sounds are not available.</translation>
-    </message>
-    <message>
         <source> ani </source>
         <translation> or </translation>
+    </message>
+    <message>
+        <source>Soubor %1 chybí.</source>
+        <translation>Cannot find the file %1.</translation>
+    </message>
+    <message>
+        <source>Grafy, vývoj výsledků, přehled osob a zvuky nejsou k dispozici.</source>
+        <translation>Charts, progress, the overview of persons and sounds are not available.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zavést: %2</source>
+        <translation>Cannot load the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nepatří k tomuto programu.</source>
+        <translation>The file %1 does not belong to this program.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 patří k jinému sestavení programu (%2, tento program je %3).</source>
+        <translation>The file %1 belongs to another build of the program (%2, this program is %3).</translation>
     </message>
 </context>
 <context>
