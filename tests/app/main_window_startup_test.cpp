@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string_view>
 
 #include <unistd.h>
@@ -187,6 +188,11 @@ struct UnusableModule
     const char *folder;
     const char *reason;
 };
+
+void PrintTo(const UnusableModule &module, std::ostream *out)
+{
+    *out << module.folder;
+}
 
 class ModuleUnusable : public ::testing::TestWithParam<UnusableModule>
 {};
