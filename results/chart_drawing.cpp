@@ -47,7 +47,8 @@ void RenderChart(QPainter &painter, const QRectF &target, QChart *chart)
 {
     QGraphicsScene scene;
     scene.addItem(chart); // the scene owns it from here
-    if (target.isEmpty())
+    // Nothing to draw into, also where the painter shrinks the target to nothing.
+    if (painter.combinedTransform().mapRect(target).isEmpty())
         return;
     const QRectF layout(QPointF(0, 0), LayoutSize(painter, target));
     chart->setGeometry(layout);
