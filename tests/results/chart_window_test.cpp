@@ -226,8 +226,9 @@ TEST_F(ChartWindowTest, EachPrintItemFillsThePrintableAreaUpToItsSizeAt600Dpi)
     EXPECT_TRUE(sink.errors.empty());
 }
 
-// A full disk that cuts the file short while the job ends is a failed print too.
-TEST_F(ChartWindowTest, APdfFileCutShortIsReported)
+// A full disk that cuts the file short while the job ends is a failed print too; the next
+// print, with room on the disk, goes out whole.
+TEST_F(ChartWindowTest, APdfFileCutShortIsReportedAndTheNextPrintWorks)
 {
     window.ShowResultsChart(kFiveAttempts);
     const QString file = Path("cut.pdf");
@@ -237,6 +238,11 @@ TEST_F(ChartWindowTest, APdfFileCutShortIsReported)
     });
     EXPECT_EQ(sink.errors, std::vector<std::string>{"Tisk se nepodařil: soubor „" +
                                                     file.toStdString() + "“ nelze dopsat"});
+
+    sink.errors.clear();
+    Print("Vbrtiskrny1", Path("whole.pdf"));
+    EXPECT_TRUE(sink.errors.empty());
+    EXPECT_TRUE(test::RenderPrintedPage(Path("whole.pdf")).error.isEmpty());
 }
 
 TEST_F(ChartWindowTest, APrinterThatCannotBeOpenedIsReportedAndChangesNothing)
