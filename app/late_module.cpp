@@ -3,6 +3,8 @@
 // its first frame.
 #include "app/late_module.h"
 
+#include "build_identity.h"
+
 #include "board/sound_player.h"
 #include "results/chart_window.h"
 #include "results/overview_window.h"
@@ -12,9 +14,9 @@
 
 #include <type_traits>
 
-extern "C" Q_DECL_EXPORT const char *VorlantLateModuleVersion()
+extern "C" Q_DECL_EXPORT const char *VorlantLateModuleBuild()
 {
-    return VORLANT_MODULE_VERSION;
+    return VORLANT_BUILD_IDENTITY;
 }
 
 extern "C" Q_DECL_EXPORT vorlant::ChartWindow *
@@ -41,7 +43,7 @@ VorlantCreateOverviewWindow(vorlant::MessageSink &messages, QWidget *parent)
 }
 
 // The entry points' types must match what the program expects.
-static_assert(std::is_same_v<decltype(&VorlantLateModuleVersion), vorlant::ModuleVersionFunction>);
+static_assert(std::is_same_v<decltype(&VorlantLateModuleBuild), vorlant::ModuleBuildFunction>);
 static_assert(
     std::is_same_v<decltype(&VorlantCreateChartWindow), vorlant::CreateChartWindowFunction>);
 static_assert(

@@ -20,9 +20,10 @@ inline constexpr const char *kCreateChartWindowSymbol = "VorlantCreateChartWindo
 inline constexpr const char *kCreateSoundPlayerSymbol = "VorlantCreateSoundPlayer";
 inline constexpr const char *kCreateProgressWindowSymbol = "VorlantCreateProgressWindow";
 inline constexpr const char *kCreateOverviewWindowSymbol = "VorlantCreateOverviewWindow";
-// The version of the program the module was built with; the program uses only its own.
-using ModuleVersionFunction = const char *(*)();
-inline constexpr const char *kModuleVersionSymbol = "VorlantLateModuleVersion";
+// The build of the program the module belongs to (version and hash); the program uses only a
+// module of its own build.
+using ModuleBuildFunction = const char *(*)();
+inline constexpr const char *kModuleBuildSymbol = "VorlantLateModuleBuild";
 inline constexpr const char *kModuleFileName = "libvorlant_late.so";
 
 } // namespace vorlant

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -38,9 +39,10 @@ struct LateParts
 // The parts linked in directly: for a program that links the modules anyway (tests, benchmarks).
 LateParts LinkedLateParts();
 
-// The parts from the module "vorlant_late" in folder (empty: beside the executable, else
-// where an installation puts it), loaded by load() and kept loaded. A module of another
-// version of the program is not used.
-LateParts LoadedLateParts(const QString &folder = {});
+// The parts from the module "vorlant_late" in the first of folders where it can be used (none
+// given: beside the executable, then where an installation puts it), loaded by load() and kept
+// loaded. A module of another build of the program is not used; load() names every module it
+// could not use with the reason, the loader's own where the loader refused it.
+LateParts LoadedLateParts(const QStringList &folders = {});
 
 } // namespace vorlant

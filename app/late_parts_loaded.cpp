@@ -6,9 +6,11 @@
 #include "results/overview_window.h"
 #include "results/progress_window.h"
 
+#include "build_identity.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QString>
 #include <QStringList>
 
@@ -16,24 +18,42 @@
 #include <memory>
 #include <stdexcept>
 
+#include <dlfcn.h>
+
 namespace vorlant {
 namespace {
 
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("LateParts", text);
+}
+
 // Where the module may lie: beside the executable (the build folder, a portable copy),
 // else where the installation puts it, relative to the executable's folder.
-QStringList ModuleFolders(const QString &folder)
+QStringList ModuleFolders(const QStringList &folders)
 {
-    if (!folder.isEmpty())
-        return {folder};
+    if (!folders.isEmpty())
+        return folders;
     const QString programFolder = QCoreApplication::applicationDirPath();
     return {programFolder, programFolder + u'/' + QStringLiteral(VORLANT_INSTALLED_MODULE_DIR)};
+}
+
+// What the loader said last, without the file's name it puts in front.
+QString LoaderReason(const QByteArray &file)
+{
+    const char *said = ::dlerror();
+    QString reason = QString::fromLocal8Bit(said ? said : "?");
+    const QString prefix = QFile::decodeName(file) + QStringLiteral(": ");
+    if (reason.startsWith(prefix))
+        reason.remove(0, prefix.size());
+    return reason;
 }
 
 // The module, loaded once and never unloaded: the objects it creates live until the end.
 struct Module
 {
     QStringList folders;
-    QLibrary library;
+    void *handle = nullptr;
 
     // What keeps the module from being used, for the user; empty when it is loaded.
     QString Load()
@@ -41,39 +61,62 @@ struct Module
         QStringList paths;
         for (const QString &folder : folders)
             paths << QFileInfo(folder + u'/' + QLatin1String(kModuleFileName)).absoluteFilePath();
+        QStringList refusals;
         for (const QString &path : paths) {
             if (!QFileInfo(path).isFile())
                 continue;
-            library.setFileName(path);
-            const auto version =
-                reinterpret_cast<ModuleVersionFunction>(library.resolve(kModuleVersionSymbol));
-            if (version && std::strcmp(version(), VORLANT_MODULE_VERSION) == 0)
+            const QString refusal = Open(path);
+            if (refusal.isEmpty())
                 return {};
-            return QCoreApplication::translate(
-                       "LateParts", "Soubor %1 nepatří k této verzi programu (%2). Grafy, vývoj "
-                                    "výsledků a zvuky nejsou k dispozici.")
-                .arg(path, QStringLiteral(VORLANT_MODULE_VERSION));
+            refusals << refusal;
         }
-        return QCoreApplication::translate("LateParts",
-                                           "Soubor %1 chybí. Grafy, vývoj výsledků a zvuky nejsou "
-                                           "k dispozici.")
-            .arg(paths.join(QCoreApplication::translate("LateParts", " ani ")));
+        if (refusals.isEmpty())
+            refusals << Tr(QT_TRANSLATE_NOOP("LateParts", "Soubor %1 chybí."))
+                            .arg(paths.join(Tr(QT_TRANSLATE_NOOP("LateParts", " ani "))));
+        refusals << Tr(QT_TRANSLATE_NOOP(
+            "LateParts", "Grafy, vývoj výsledků, přehled osob a zvuky nejsou k dispozici."));
+        return refusals.join(u'\n');
+    }
+
+    // Loads the module at path if it belongs to this build; else says why not.
+    QString Open(const QString &path)
+    {
+        const QByteArray file = QFile::encodeName(path);
+        // Every symbol is bound now, so that a module missing one is refused here, not later.
+        void *opened = ::dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!opened)
+            return Tr(QT_TRANSLATE_NOOP("LateParts", "Soubor %1 nelze zavést: %2"))
+                .arg(path, LoaderReason(file));
+        // A module that did load stays loaded even when refused: its code may have registered
+        // itself with Qt.
+        const auto build =
+            reinterpret_cast<ModuleBuildFunction>(::dlsym(opened, kModuleBuildSymbol));
+        if (!build)
+            return Tr(QT_TRANSLATE_NOOP("LateParts", "Soubor %1 nepatří k tomuto programu."))
+                .arg(path);
+        if (std::strcmp(build(), VORLANT_BUILD_IDENTITY) != 0)
+            return Tr(QT_TRANSLATE_NOOP("LateParts", "Soubor %1 patří k jinému sestavení programu "
+                                                     "(%2, tento program je %3)."))
+                .arg(path, QString::fromUtf8(build()), QStringLiteral(VORLANT_BUILD_IDENTITY));
+        handle = opened;
+        return {};
     }
 
     QFunctionPointer Resolve(const char *symbol)
     {
-        if (QFunctionPointer function = library.resolve(symbol))
-            return function;
-        throw std::runtime_error(library.errorString().toStdString());
+        if (void *function = ::dlsym(handle, symbol))
+            return reinterpret_cast<QFunctionPointer>(function);
+        const char *said = ::dlerror();
+        throw std::runtime_error(said ? said : symbol);
     }
 };
 
 } // namespace
 
-LateParts LoadedLateParts(const QString &folder)
+LateParts LoadedLateParts(const QStringList &folders)
 {
     auto module = std::make_shared<Module>();
-    module->folders = ModuleFolders(folder);
+    module->folders = ModuleFolders(folders);
     return {[module] { return module->Load(); },
             [module](MessageSink &messages) {
                 const auto create = reinterpret_cast<CreateChartWindowFunction>(

@@ -23,7 +23,11 @@ void ShowBox(QMessageBox::Icon icon, const QString &text)
 QString TranslatedText(const UserText &text)
 {
     const QString wording = QCoreApplication::translate("Messages", text.wording().c_str());
-    return QString::fromStdString(UserText::Fill(wording.toStdString(), text.values()));
+    QString translated =
+        QString::fromStdString(UserText::Fill(wording.toStdString(), text.values()));
+    for (const UserText &line : text.lines())
+        translated += u'\n' + TranslatedText(line);
+    return translated;
 }
 
 void MessageBoxes::Message(const UserText &text)

@@ -6,7 +6,8 @@ class QString;
 
 namespace vorlant {
 
-// The text in the language the program speaks: the wording translated, then the values put in.
+// The text in the language the program speaks: the wording translated, then the values put in;
+// each of its lines the same way below it.
 QString TranslatedText(const UserText &text);
 
 // Shows messages and errors as modal message boxes captioned with the application's title,

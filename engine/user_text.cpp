@@ -2,6 +2,14 @@
 
 namespace vorlant {
 
+std::string UserText::filled() const
+{
+    std::string text = Fill(wording_, values_);
+    for (const UserText &line : lines_)
+        text += '\n' + line.filled();
+    return text;
+}
+
 std::string UserText::Fill(std::string_view wording, const std::vector<std::string> &values)
 {
     std::string filled;

@@ -25,8 +25,17 @@ public:
 
     const std::string &wording() const { return wording_; }
     const std::vector<std::string> &values() const { return values_; }
-    // The wording with the values in place, as the program's own language shows it.
-    std::string filled() const { return Fill(wording_, values_); }
+    // Adds line below the text, on a line of its own (a reason, where a file went); it is
+    // translated and filled on its own.
+    UserText &AddLine(UserText line)
+    {
+        lines_.push_back(std::move(line));
+        return *this;
+    }
+    const std::vector<UserText> &lines() const { return lines_; }
+    // The wording with the values in place, then each line below it, as the program's own
+    // language shows them.
+    std::string filled() const;
 
     // Replaces every %1 to %9 of wording that names a value; other text, the values' own
     // "%" included, stays as it is.
@@ -35,6 +44,7 @@ public:
 private:
     std::string wording_;
     std::vector<std::string> values_;
+    std::vector<UserText> lines_;
 };
 
 } // namespace vorlant

@@ -494,9 +494,10 @@ void ArchiveWindow::OverviewClick()
 // "Export do Excelu…": the attempts of every file the list shows, in the list's order.
 void ArchiveWindow::ExportXlsxClick()
 {
-    const AttemptsOfFiles attempts = ComposeAttemptsSheet(DE->text().toStdString(), ListedFiles());
+    AttemptsOfFiles attempts = ComposeAttemptsSheet(DE->text().toStdString(), ListedFiles());
     if (!SaveWorkbookAs(this, workbookFileChooser_, store_.Messages(),
-                        SuggestedWorkbookPath(QStringLiteral("vysledky.xlsx")), attempts.sheet) ||
+                        SuggestedWorkbookPath(QStringLiteral("vysledky.xlsx")),
+                        std::move(attempts.sheet)) ||
         attempts.unreadable.empty())
         return;
     QStringList unreadable;

@@ -19,13 +19,14 @@ constexpr double kLayoutDpi = 96.0;
 // Below this the titles and labels crowd the bars out.
 constexpr QSizeF kSmallestLayout{560, 300};
 
-// The size, in the chart's own pixels, to lay the chart out in for the target on the device.
-QSizeF LayoutSize(const QPaintDevice *device, const QSizeF &target)
+// The size, in the chart's own pixels, to lay the chart out in for the target as the painter
+// puts it on its device.
+QSizeF LayoutSize(const QPainter &painter, const QRectF &target)
 {
-    QSizeF size = target;
-    if (device)
-        size = {target.width() * kLayoutDpi / device->logicalDpiX(),
-                target.height() * kLayoutDpi / device->logicalDpiY()};
+    QSizeF size = painter.combinedTransform().mapRect(target).size();
+    if (const QPaintDevice *device = painter.device())
+        size = {size.width() * kLayoutDpi / device->logicalDpiX(),
+                size.height() * kLayoutDpi / device->logicalDpiY()};
     const double grow = std::max(
         {1.0, kSmallestLayout.width() / size.width(), kSmallestLayout.height() / size.height()});
     return size * grow;
@@ -46,9 +47,10 @@ void RenderChart(QPainter &painter, const QRectF &target, QChart *chart)
 {
     QGraphicsScene scene;
     scene.addItem(chart); // the scene owns it from here
-    if (target.isEmpty())
+    // Nothing to draw into, also where the painter shrinks the target to nothing.
+    if (painter.combinedTransform().mapRect(target).isEmpty())
         return;
-    const QRectF layout(QPointF(0, 0), LayoutSize(painter.device(), target.size()));
+    const QRectF layout(QPointF(0, 0), LayoutSize(painter, target));
     chart->setGeometry(layout);
     chart->layout()->activate(); // settle what the new size changed before drawing
     scene.setSceneRect(layout);

@@ -117,7 +117,7 @@ void ChartWindow::ExportXlsxClick()
     SheetTable sheet = EmptyAttemptsSheet();
     AppendAttemptRows(sheet, shownTest_, shownLog_);
     SaveWorkbookAs(this, workbookFileChooser_, messages_,
-                   SuggestedWorkbookPath(QStringLiteral("vysledky.xlsx")), sheet);
+                   SuggestedWorkbookPath(QStringLiteral("vysledky.xlsx")), std::move(sheet));
 }
 
 void ChartWindow::Konec1Click()

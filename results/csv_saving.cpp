@@ -2,6 +2,7 @@
 
 #include "engine/message_sink.h"
 #include "store/file_io.h"
+#include "store/results_store.h"
 #include "ui/save_file_dialog.h"
 
 #include <QCoreApplication>
@@ -49,8 +50,7 @@ bool SaveCsv(QWidget *parent, const SaveFileChooser &choose, MessageSink &messag
     std::error_code error;
     if (ReplaceFileAtomically(path, csv, error))
         return true;
-    messages.Message({VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze uložit: %2"),
-                      {path, error.message()}});
+    messages.Message(CannotSave(path, error));
     return false;
 }
 

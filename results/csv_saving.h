@@ -22,8 +22,8 @@ QString ChooseCsvFile(QWidget *parent, const QString &suggested);
 QString SuggestedCsvPath();
 
 // Lets the user choose a file and saves csv there the way results files are saved: complete
-// or not at all. A failure is reported as "Soubor <path> nelze uložit: <reason>". Returns
-// whether the file was written.
+// or not at all. A failure is reported as "Soubor <path> nelze uložit" with the reason below it.
+// Returns whether the file was written.
 bool SaveCsv(QWidget *parent, const SaveFileChooser &choose, MessageSink &messages,
              const std::string &csv);
 

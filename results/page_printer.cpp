@@ -6,6 +6,27 @@
 #include <QPrinter>
 
 namespace vorlant {
+namespace {
+
+// A new printer set up as printer is.
+std::unique_ptr<QPrinter> FreshCopy(const QPrinter &printer)
+{
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    fresh->setOutputFormat(printer.outputFormat());
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        fresh->setPrinterName(printer.printerName());
+    fresh->setOutputFileName(printer.outputFileName());
+    fresh->setResolution(printer.resolution());
+    fresh->setPageLayout(printer.pageLayout());
+    fresh->setCopyCount(printer.copyCount());
+    fresh->setCollateCopies(printer.collateCopies());
+    fresh->setColorMode(printer.colorMode());
+    fresh->setDuplex(printer.duplex());
+    fresh->setPageOrder(printer.pageOrder());
+    return fresh;
+}
+
+} // namespace
 
 PagePrinter::PagePrinter(QWidget &dialogParent)
     : dialogParent_(dialogParent),
@@ -24,8 +45,14 @@ void PagePrinter::Print(MessageSink &messages, const PrintPageOn &print)
     if (!setup_(*printer_))
         return;
     const QString error = print(*printer_);
-    if (!error.isEmpty())
-        messages.Error(error.toStdString());
+    if (error.isEmpty())
+        return;
+    // Qt's PDF writer stays broken after a write failed, and later jobs write nothing: the
+    // next print takes a fresh printer with the same settings.
+    printer_ = FreshCopy(*printer_);
+    delete dialog_; // it belongs to the printer it was made for
+    dialog_ = nullptr;
+    messages.Error(error.toStdString());
 }
 
 bool PagePrinter::RunPrintDialog(QPrinter &printer)

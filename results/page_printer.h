@@ -14,7 +14,8 @@ namespace vorlant {
 class MessageSink;
 
 // The printer a window prints its one page on. The user sets it up in the print dialog each
-// time; the printer is kept for the run, so the user's settings last.
+// time; the printer is kept for the run, so the user's settings last (after a failed print in
+// a fresh printer that takes them over).
 class PagePrinter
 {
 public:

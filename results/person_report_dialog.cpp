@@ -132,7 +132,7 @@ void PersonReportDialog::Print()
 {
     const PersonReport report = Report();
     printer_.Print(messages_, [&](QPrinter &printer) {
-        return PrintPage(printer, {}, Title(person_), [&](QPainter &painter, const QRectF &) {
+        return PrintPages(printer, Title(person_), [&](QPainter &painter) {
             DrawPersonReport(painter, printer.pageLayout(), report);
         });
     });

@@ -36,34 +36,44 @@ Qt::Alignment AlignmentOf(const QAbstractItemModel &table, int column)
                                : Qt::AlignLeft;
 }
 
-// Lays the rows out on pages as wide as area and draws them.
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("TablePrinting", text);
+}
+
+// Lays the rows out on pages as wide as area, measured for device, and draws them.
 class TablePages
 {
 public:
-    TablePages(QPrinter &printer, QPainter &painter, const QRectF &area, const QString &heading,
+    TablePages(const QPaintDevice &device, const QRectF &area, const QString &heading,
                const QAbstractItemModel &table)
-        : printer_(printer), painter_(painter), area_(area), heading_(heading), table_(table)
-    {}
-
-    void Draw()
+        : device_(device), area_(area), heading_(heading), table_(table)
     {
-        QFont font = painter_.font();
-        font.setPointSizeF(kFontPoints);
-        painter_.setFont(font);
-        plain_ = font;
-        bold_ = font;
+        plain_.setPointSizeF(kFontPoints);
+        bold_ = plain_;
         bold_.setBold(true);
         FitColumnsToPage();
+    }
+
+    // Whether a page holds a row below its heading and column headers.
+    bool RowFitsOnAPage() const { return RowsTop() + rowHeight_ <= area_.bottom(); }
+
+    // Draws every row, starting a new page whenever one is full; needs RowFitsOnAPage().
+    void Draw(QPrinter &printer, QPainter &painter)
+    {
         const int rows = table_.rowCount();
         int row = 0;
         int page = 1;
         do {
-            if (page > 1 && !printer_.newPage())
-                throw std::runtime_error("další stranu nelze začít");
-            qreal y = DrawPageTop(page);
-            for (; row < rows && y + rowHeight_ <= area_.bottom(); ++row, y += rowHeight_)
+            if (page > 1 && !printer.newPage())
+                throw std::runtime_error(
+                    Tr(QT_TRANSLATE_NOOP("TablePrinting", "další stranu nelze začít"))
+                        .toStdString());
+            DrawPageTop(painter, page);
+            for (qreal y = RowsTop(); row < rows && y + rowHeight_ <= area_.bottom();
+                 ++row, y += rowHeight_)
                 DrawRow(
-                    y, [&](int column) { return Cell(table_, row, column); }, false);
+                    painter, y, [&](int column) { return Cell(table_, row, column); }, false);
             ++page;
         } while (row < rows);
     }
@@ -72,8 +82,8 @@ private:
     void MeasureColumns()
     {
         const int columns = table_.columnCount();
-        const QFontMetricsF plain(plain_, painter_.device());
-        const QFontMetricsF bold(bold_, painter_.device());
+        const QFontMetricsF plain(plain_, &device_);
+        const QFontMetricsF bold(bold_, &device_);
         padding_ = plain.horizontalAdvance(u'n') * kCellPaddingCharacters;
         rowHeight_ = plain.height() * 1.5;
         headerHeight_ = rowHeight_;
@@ -105,19 +115,21 @@ private:
         MeasureColumns();
     }
 
-    // The heading, the page number and the column headers; returns where the rows begin.
-    qreal DrawPageTop(int page)
+    // Where the column headers begin, below the heading, and the rows below them.
+    qreal HeadersTop() const { return area_.top() + 1.5 * rowHeight_; }
+    qreal RowsTop() const { return HeadersTop() + headerHeight_; }
+
+    // The heading, the page number and the column headers.
+    void DrawPageTop(QPainter &painter, int page)
     {
-        painter_.setFont(bold_);
+        painter.setFont(bold_);
         const QRectF line(area_.left(), area_.top(), area_.width(), rowHeight_);
-        painter_.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, heading_);
-        painter_.setFont(plain_);
-        painter_.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
-                          QCoreApplication::translate("TablePrinting", "Strana %1").arg(page));
-        const qreal top = area_.top() + 1.5 * rowHeight_;
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, heading_);
+        painter.setFont(plain_);
+        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter,
+                         Tr(QT_TRANSLATE_NOOP("TablePrinting", "Strana %1")).arg(page));
         DrawRow(
-            top, [&](int column) { return Header(column); }, true);
-        return top + headerHeight_;
+            painter, HeadersTop(), [&](int column) { return Header(column); }, true);
     }
 
     QString Header(int column) const
@@ -125,23 +137,23 @@ private:
         return table_.headerData(column, Qt::Horizontal).toString();
     }
 
-    template <typename TextOf> void DrawRow(qreal y, TextOf textOf, bool header)
+    template <typename TextOf>
+    void DrawRow(QPainter &painter, qreal y, TextOf textOf, bool header) const
     {
-        painter_.setFont(header ? bold_ : plain_);
+        painter.setFont(header ? bold_ : plain_);
         qreal x = area_.left();
         for (int column = 0; column < static_cast<int>(widths_.size()); ++column) {
             const qreal width = widths_[static_cast<std::size_t>(column)];
             const QRectF cell(x, y, width, header ? headerHeight_ : rowHeight_);
-            painter_.drawRect(cell);
+            painter.drawRect(cell);
             const Qt::Alignment alignment = header ? Qt::AlignLeft : AlignmentOf(table_, column);
-            painter_.drawText(cell.adjusted(padding_, 0, -padding_, 0),
-                              alignment | Qt::AlignVCenter, textOf(column));
+            painter.drawText(cell.adjusted(padding_, 0, -padding_, 0), alignment | Qt::AlignVCenter,
+                             textOf(column));
             x += width;
         }
     }
 
-    QPrinter &printer_;
-    QPainter &painter_;
+    const QPaintDevice &device_;
     QRectF area_;
     QString heading_;
     const QAbstractItemModel &table_;
@@ -158,10 +170,12 @@ private:
 QString PrintTable(QPrinter &printer, const QString &heading, const QAbstractItemModel &table)
 {
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    return PrintPage(printer, QRect(QPoint(0, 0), page.size()), heading,
-                     [&](QPainter &painter, const QRectF &area) {
-                         TablePages(printer, painter, area, heading, table).Draw();
-                     });
+    const QRect area(QPoint(0, 0), page.size());
+    TablePages pages(printer, area, heading, table);
+    if (!pages.RowFitsOnAPage())
+        return PrintFailure(
+            Tr(QT_TRANSLATE_NOOP("TablePrinting", "stránka je pro tabulku příliš malá")));
+    return PrintPages(printer, heading, [&](QPainter &painter) { pages.Draw(printer, painter); });
 }
 
 } // namespace vorlant

@@ -1,6 +1,8 @@
 #include "results/workbook_saving.h"
 
 #include "engine/message_sink.h"
+#include "store/results_store.h"
+#include "store/sheet_table.h"
 #include "store/workbook_file.h"
 #include "ui/save_file_dialog.h"
 
@@ -26,17 +28,20 @@ QString SuggestedWorkbookPath(const QString &fileName)
 }
 
 bool SaveWorkbookAs(QWidget *parent, const SaveFileChooser &choose, MessageSink &messages,
-                    const QString &suggested, const SheetTable &table)
+                    const QString &suggested, SheetTable table)
 {
     const QString chosen = choose(parent, suggested);
     if (chosen.isEmpty())
         return false;
+    // Dates come out the way the program's language writes them.
+    for (SheetColumn &column : table.columns)
+        column.numberFormat =
+            QCoreApplication::translate("WorkbookSaving", column.numberFormat.c_str())
+                .toStdString();
     std::error_code error;
     if (SaveWorkbook(chosen.toStdString(), table, error))
         return true;
-    messages.Message(QCoreApplication::translate("WorkbookSaving", "Soubor %1 nelze uložit: %2")
-                         .arg(chosen, QString::fromStdString(error.message()))
-                         .toStdString());
+    messages.Message(CannotSave(chosen.toStdString(), error));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/csv_saving.h"
+#include "store/sheet_table.h"
 
 #include <QString>
 
@@ -9,7 +10,6 @@ class QWidget;
 namespace vorlant {
 
 class MessageSink;
-struct SheetTable;
 
 // The system's save dialog for an Excel workbook; it asks before replacing an existing file.
 QString ChooseWorkbookFile(QWidget *parent, const QString &suggested);
@@ -19,8 +19,8 @@ QString SuggestedWorkbookPath(const QString &fileName);
 
 // Lets the user choose a file, starting at suggested, and saves the workbook of table there
 // the way results files are saved: complete or not at all. A failure is reported as
-// "Soubor <path> nelze uložit: <reason>". Returns whether the file was written.
+// "Soubor <path> nelze uložit" with the reason below it. Returns whether the file was written.
 bool SaveWorkbookAs(QWidget *parent, const SaveFileChooser &choose, MessageSink &messages,
-                    const QString &suggested, const SheetTable &table);
+                    const QString &suggested, SheetTable table);
 
 } // namespace vorlant

@@ -110,65 +110,70 @@ bool MeansUnsupported(int error)
            error == EINVAL;
 }
 
-Claim ClaimFailure(int error)
+// What a claim's failed call says; error keeps its errno.
+Claim ClaimFailure(int &error)
 {
+    error = errno;
     if (error == EEXIST)
         return Claim::Taken;
     return MeansUnsupported(error) ? Claim::Unsupported : Claim::Failed;
 }
 
-Claim ClaimByLink(const std::string &temporary, const std::string &path)
+Claim ClaimByLink(const std::string &temporary, const std::string &path, int &error)
 {
     if (::link(temporary.c_str(), path.c_str()) != 0)
-        return ClaimFailure(errno);
+        return ClaimFailure(error);
     ::unlink(temporary.c_str());
     return Claim::Claimed;
 }
 
-Claim ClaimByRename(const std::string &temporary, const std::string &path)
+Claim ClaimByRename(const std::string &temporary, const std::string &path, int &error)
 {
     if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) != 0)
-        return ClaimFailure(errno);
+        return ClaimFailure(error);
     return Claim::Claimed;
 }
 
 // An empty file holds the name until the finished one replaces it in one step: a reader
 // sees no file, an empty one or the whole one, never a part.
-Claim ClaimByPlaceholder(const std::string &temporary, const std::string &path)
+Claim ClaimByPlaceholder(const std::string &temporary, const std::string &path, int &error)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return errno == EEXIST ? Claim::Taken : Claim::Failed;
+    if (fd < 0) {
+        error = errno;
+        return error == EEXIST ? Claim::Taken : Claim::Failed;
+    }
     ::close(fd);
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = errno;
         ::unlink(path.c_str());
         return Claim::Failed;
     }
     return Claim::Claimed;
 }
 
-Claim ClaimName(ClaimMethod method, const std::string &temporary, const std::string &path)
+Claim ClaimName(ClaimMethod method, const std::string &temporary, const std::string &path,
+                int &error)
 {
     switch (method) {
     case ClaimMethod::HardLink:
-        return ClaimByLink(temporary, path);
+        return ClaimByLink(temporary, path, error);
     case ClaimMethod::RenameNoReplace:
-        return ClaimByRename(temporary, path);
+        return ClaimByRename(temporary, path, error);
     case ClaimMethod::ExclusiveCreate:
         break;
     }
-    return ClaimByPlaceholder(temporary, path);
+    return ClaimByPlaceholder(temporary, path, error);
 }
 
-} // namespace
-
+// ClaimNewName, with the errno of the call that failed in error.
 std::optional<std::string> ClaimNewName(const std::string &folder, const std::string &temporary,
-                                        const CandidateName &name, ClaimMethod first)
+                                        const CandidateName &name, ClaimMethod first, int &error)
 {
     ClaimMethod method = first;
     for (int copy = 1; copy <= kMostCandidates;) {
         const std::string path = JoinPath(folder, name(copy));
-        switch (ClaimName(method, temporary, path)) {
+        switch (ClaimName(method, temporary, path, error)) {
         case Claim::Claimed:
             SyncFolder(folder.empty() ? fs::path(".") : fs::path(folder));
             return path;
@@ -185,10 +190,9 @@ std::optional<std::string> ClaimNewName(const std::string &folder, const std::st
             return std::nullopt;
         }
     }
+    error = EEXIST; // every candidate name is taken
     return std::nullopt;
 }
-
-namespace {
 
 // Whether the file at path holds exactly bytes.
 bool Holds(const std::string &path, std::string_view bytes)
@@ -232,10 +236,26 @@ std::optional<std::string> WhereTakenOver(const std::string &temporary, const fs
 
 } // namespace
 
+std::optional<std::string> ClaimNewName(const std::string &folder, const std::string &temporary,
+                                        const CandidateName &name, ClaimMethod first)
+{
+    int ignored = 0;
+    return ClaimNewName(folder, temporary, name, first, ignored);
+}
+
 std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
                                         std::string_view bytes, ClaimMethod first,
                                         FileAccess access)
 {
+    std::error_code ignored;
+    return WriteNewFile(folder, name, bytes, ignored, first, access);
+}
+
+std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
+                                        std::string_view bytes, std::error_code &error,
+                                        ClaimMethod first, FileAccess access)
+{
+    error.clear();
     const fs::path directory = folder.empty() ? fs::path(".") : fs::path(folder);
     // A save cut short before it has a name leaves its file under this name for the next
     // start to find.
@@ -243,19 +263,28 @@ std::optional<std::string> WriteNewFile(const std::string &folder, const Candida
     std::string temporary;
     const int fd = CreateTemporaryFile(directory, firstName, temporary,
                                        access == FileAccess::OwnerOnly ? 0600 : 0666);
-    if (fd < 0)
+    if (fd < 0) {
+        error.assign(errno, std::generic_category());
         return std::nullopt;
+    }
     std::optional<std::string> path;
+    int failure = 0;
+    errno = 0; // a write that stores nothing sets none
     if (WriteAll(fd, bytes) && ::fsync(fd) == 0) {
         path = ClaimNewName(
-            folder, temporary, [&](int copy) { return copy == 1 ? firstName : name(copy); }, first);
+            folder, temporary, [&](int copy) { return copy == 1 ? firstName : name(copy); }, first,
+            failure);
         // The copy that took it names it: this save has done its part, and must not keep the
         // test a second time.
         if (!path)
             path = WhereTakenOver(temporary, directory, name, bytes);
+    } else {
+        failure = errno != 0 ? errno : EIO;
     }
-    if (!path)
+    if (!path) {
+        error.assign(failure != 0 ? failure : EIO, std::generic_category());
         ::unlink(temporary.c_str());
+    }
     // Closed, and so unlocked, only once the file has its name or is gone.
     ::close(fd);
     return path;

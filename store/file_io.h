@@ -58,6 +58,11 @@ std::optional<std::string> WriteNewFile(const std::string &folder, const Candida
                                         std::string_view bytes,
                                         ClaimMethod first = ClaimMethod::HardLink,
                                         FileAccess access = FileAccess::AsUmask);
+// The same; on failure error says why.
+std::optional<std::string> WriteNewFile(const std::string &folder, const CandidateName &name,
+                                        std::string_view bytes, std::error_code &error,
+                                        ClaimMethod first = ClaimMethod::HardLink,
+                                        FileAccess access = FileAccess::AsUmask);
 
 // Gives the finished file temporary (in folder) the first free candidate name, as WriteNewFile
 // does. Returns the full path, or nothing, and then temporary is where it was (unless another

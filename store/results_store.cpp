@@ -1,6 +1,7 @@
 #include "store/results_store.h"
 
 #include "engine/message_sink.h"
+#include "store/failure_reason.h"
 #include "store/file_io.h"
 #include "store/interrupted_saves.h"
 #include "store/private_folders.h"
@@ -32,35 +33,54 @@ enum class LoadOutcome
 };
 
 // Reads the first block of a results file; block is written only when the outcome is Loaded
-// or CannotClose. Opened for reading only, and without waiting on a pipe.
-LoadOutcome ReadResultsBlock(const std::string &path, ResultsBlock &block)
+// or CannotClose, error only when it is not Loaded. Opened for reading only, and without
+// waiting on a pipe.
+LoadOutcome ReadResultsBlock(const std::string &path, ResultsBlock &block, std::error_code &error)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        error.assign(errno, std::generic_category());
         return LoadOutcome::CannotRead;
+    }
     struct stat info
     {};
     ResultsBlock buffer;
     std::size_t filled = 0;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        while (filled < buffer.size()) {
-            const ssize_t got = ::read(fd, buffer.data() + filled, buffer.size() - filled);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                break;
+    if (::fstat(fd, &info) != 0)
+        error.assign(errno, std::generic_category());
+    else if (S_ISDIR(info.st_mode))
+        error = std::make_error_code(std::errc::is_a_directory);
+    else if (!S_ISREG(info.st_mode))
+        error = FileFault::NotARegularFile;
+    while (!error && filled < buffer.size()) {
+        const ssize_t got = ::read(fd, buffer.data() + filled, buffer.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            error.assign(errno, std::generic_category());
+        else if (got == 0)
+            error = FileFault::ShorterThanResults;
+        else
             filled += static_cast<std::size_t>(got);
-        }
     }
-    if (filled < buffer.size()) {
+    if (error) {
         ::close(fd);
         return LoadOutcome::CannotRead;
     }
     block = buffer;
-    return ::close(fd) == 0 ? LoadOutcome::Loaded : LoadOutcome::CannotClose;
+    if (::close(fd) == 0)
+        return LoadOutcome::Loaded;
+    error.assign(errno, std::generic_category());
+    return LoadOutcome::CannotClose;
 }
 
 } // namespace
+
+UserText CannotSave(const std::string &path, std::error_code error)
+{
+    UserText message{VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze uložit"), {path}};
+    return message.AddLine(FailureReason(error));
+}
 
 ResultsStore::ResultsStore(MessageSink &messages, LocalClock clock, std::string settingsFolder,
                            std::string defaultDataDirectory)
@@ -86,9 +106,13 @@ void ResultsStore::ReadSettings()
 bool ResultsStore::WriteSettings()
 {
     const std::string path = SettingsPath();
-    if (WriteIniString(path, kSettingsSection, kSettingsKey, archiveFolder_))
+    std::error_code error;
+    if (WriteIniString(path, kSettingsSection, kSettingsKey, archiveFolder_, error))
         return true;
-    messages_.Error({VORLANT_TRANSLATE_NOOP("Messages", "Unable to write to %1."), {path}});
+    UserText message{VORLANT_TRANSLATE_NOOP("Messages", "Unable to write to %1."), {path}};
+    if (error)
+        message.AddLine(FailureReason(error));
+    messages_.Error(message);
     return false;
 }
 
@@ -132,8 +156,9 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     lastSave_ = {personName, time, {}};
     const FileAccess access =
         DataDirectoryIsPrivate() ? FileAccess::OwnerOnly : FileAccess::AsUmask;
+    std::error_code error;
     if (const auto saved =
-            WriteNewFile(dataDirectory_, name, bytes, ClaimMethod::HardLink, access)) {
+            WriteNewFile(dataDirectory_, name, bytes, error, ClaimMethod::HardLink, access)) {
         // A copy of the program starting on another computer may have taken the finished file
         // over to name it. It takes only a file untouched for a minute, which a save leaves so
         // long only when stalled (a computer asleep in the middle of it); the test is then
@@ -147,7 +172,7 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
     }
 
     // The test would otherwise live only in memory until the program closes.
-    const std::string failed = JoinPath(dataDirectory_, name(1));
+    UserText message = CannotSave(JoinPath(dataDirectory_, name(1)), error);
     if (!fallbackFolder_.empty()) {
         MakePrivateFolder(fallbackFolder_); // a folder that cannot be made fails the save below
         if (const auto kept = WriteNewFile(fallbackFolder_, name, bytes, ClaimMethod::HardLink,
@@ -157,13 +182,11 @@ bool ResultsStore::SaveResults(const LogRecords &records, const std::string &per
                 lastSave_ = LabelOfResultsFile(savedFileName_);
             }
             messages_.Message(
-                {VORLANT_TRANSLATE_NOOP("Messages",
-                                        "Soubor %1 nelze uložit\nVýsledky byly uloženy do %2."),
-                 {failed, kept->empty() ? fallbackFolder_ : *kept}});
+                message.AddLine({VORLANT_TRANSLATE_NOOP("Messages", "Výsledky byly uloženy do %1."),
+                                 {kept->empty() ? fallbackFolder_ : *kept}}));
             return false;
         }
     }
-    const UserText message{VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze uložit"), {failed}};
     if (chooseElsewhere_)
         SaveElsewhere(message, name(1), bytes);
     else
@@ -197,8 +220,7 @@ void ResultsStore::SaveElsewhere(UserText message, const std::string &fileName,
             lastSave_.fileName = savedFileName_;
             return;
         }
-        message = {VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze uložit: %2"),
-                   {path, error.message()}};
+        message = CannotSave(path, error);
     }
 }
 
@@ -206,19 +228,24 @@ bool ResultsStore::LoadResults(const std::string &folder, const std::string &fil
 {
     const std::string path = JoinPath(folder, fileName);
     ResultsBlock block;
-    switch (ReadResultsBlock(path, block)) {
+    std::error_code error;
+    switch (ReadResultsBlock(path, block, error)) {
     case LoadOutcome::Loaded:
         viewedLog_ = DecodeResults(block);
         return true;
     case LoadOutcome::CannotClose:
         // The whole block was read, so the ViewedLog takes it all the same.
         viewedLog_ = DecodeResults(block);
-        messages_.Message({VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze zavřít"), {path}});
+        messages_.Message(
+            UserText{VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze zavřít"), {path}}.AddLine(
+                FailureReason(error)));
         return false;
     case LoadOutcome::CannotRead:
         break;
     }
-    messages_.Message({VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze načíst"), {path}});
+    messages_.Message(
+        UserText{VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze načíst"), {path}}.AddLine(
+            FailureReason(error)));
     return false;
 }
 

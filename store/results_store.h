@@ -8,10 +8,14 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace vorlant {
 
 class MessageSink;
+
+// "Soubor <path> nelze uložit", with why on a line of its own.
+UserText CannotSave(const std::string &path, std::error_code error);
 
 // The results on disk: the data directory that receives results files, the archive folder
 // that the settings file keeps, saving the current log and loading a saved one into the
@@ -29,7 +33,8 @@ public:
     // default data directory. Reports nothing.
     void ReadSettings();
     // Stores the archive folder in the settings file; on failure reports
-    // "Unable to write to <path>." as an error and returns false.
+    // "Unable to write to <path>." as an error, with the reason below it when the file could
+    // not be written, and returns false.
     bool WriteSettings();
     // Makes the data directory's folder (one level); failure is silent, a later save reports.
     void CreateDataDirectory() const;
@@ -42,8 +47,9 @@ public:
     std::string BuildResultsFileName(const std::string &personName) const;
     // Writes records as a new results file into the data directory, never replacing a file:
     // when the minute's name is taken, "<name> (2) ...", "(3)" and so on. On failure saves the
-    // same way into the fallback folder, reports "Soubor <path> nelze uložit", with a second
-    // line "Výsledky byly uloženy do <saved path>." when that worked, and returns false. When
+    // same way into the fallback folder, reports "Soubor <path> nelze uložit" with the reason
+    // below it, and a last line "Výsledky byly uloženy do <saved path>." when that worked, and
+    // returns false. When
     // the fallback fails too, the elsewhere chooser (if set) gets that message instead of the
     // sink, and the results file goes where it chooses.
     bool SaveResults(const LogRecords &records, const std::string &personName);
@@ -76,8 +82,8 @@ public:
     // and its files follow the umask, so that a class can share it.
     void SetPrivateDataDirectory(std::string folder) { privateDataDirectory_ = std::move(folder); }
     // Reads folder/fileName into the ViewedLog. On failure reports "Soubor <path> nelze
-    // načíst" and leaves the ViewedLog as it was. A file longer than a results file is read
-    // as far as one. Returns whether nothing had to be reported.
+    // načíst" with the reason below it and leaves the ViewedLog as it was. A file longer than a
+    // results file is read as far as one. Returns whether nothing had to be reported.
     bool LoadResults(const std::string &folder, const std::string &fileName);
 
     const std::string &DataDirectory() const { return dataDirectory_; }

@@ -155,14 +155,21 @@ std::string ReadIniString(const std::string &path, std::string_view section, std
 bool WriteIniString(const std::string &path, std::string_view section, std::string_view key,
                     std::string_view value)
 {
-    std::error_code error;
+    std::error_code ignored;
+    return WriteIniString(path, section, key, value, ignored);
+}
+
+bool WriteIniString(const std::string &path, std::string_view section, std::string_view key,
+                    std::string_view value, std::error_code &error)
+{
     std::optional<std::string> content = ReadWholeFile(path, error);
     // A file that exists but cannot be read must not be replaced by one without its lines.
     if (!content && error != std::errc::no_such_file_or_directory)
         return false;
+    error.clear();
     const std::optional<std::string> updated =
         SetIniValue(content.value_or(std::string()), section, key, value);
-    return updated && ReplaceFileAtomically(path, *updated);
+    return updated && ReplaceFileAtomically(path, *updated, error);
 }
 
 } // namespace vorlant

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace vorlant {
 
@@ -32,5 +33,9 @@ std::string ReadIniString(const std::string &path, std::string_view section, std
 // file now holds the value. A failed write leaves the file as it was.
 bool WriteIniString(const std::string &path, std::string_view section, std::string_view key,
                     std::string_view value);
+// The same; when the file could not be read or written, error says why (a value that cannot
+// be stored leaves it clear).
+bool WriteIniString(const std::string &path, std::string_view section, std::string_view key,
+                    std::string_view value, std::error_code &error);
 
 } // namespace vorlant

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/user_text.h"
 #include "store/local_time.h"
 
 #include <string>
@@ -27,8 +28,10 @@ struct SheetTable
     std::vector<std::vector<SheetCell>> rows;
 };
 
-// Number formats the exports share.
-inline constexpr const char *kDateTimeFormat = "d. m. yyyy h:mm";
-inline constexpr const char *kDateFormat = "d. m. yyyy";
+// Number formats the exports share, as Czech writes a date; whoever saves a workbook
+// translates them (context "WorkbookSaving") into the way the program's language does.
+inline constexpr const char *kDateTimeFormat =
+    VORLANT_TRANSLATE_NOOP("WorkbookSaving", "d. m. yyyy h:mm");
+inline constexpr const char *kDateFormat = VORLANT_TRANSLATE_NOOP("WorkbookSaving", "d. m. yyyy");
 
 } // namespace vorlant

@@ -65,16 +65,28 @@
 <context>
     <name>LateParts</name>
     <message>
-        <source>Soubor %1 nepatří k této verzi programu (%2). Grafy, vývoj výsledků a zvuky nejsou k dispozici.</source>
-        <translation>The file %1 does not belong to this version of the program (%2). Charts, progress and sounds are not available.</translation>
-    </message>
-    <message>
-        <source>Soubor %1 chybí. Grafy, vývoj výsledků a zvuky nejsou k dispozici.</source>
-        <translation>Cannot find the file %1. Charts, progress and sounds are not available.</translation>
-    </message>
-    <message>
         <source> ani </source>
         <translation> or </translation>
+    </message>
+    <message>
+        <source>Soubor %1 chybí.</source>
+        <translation>Cannot find the file %1.</translation>
+    </message>
+    <message>
+        <source>Grafy, vývoj výsledků, přehled osob a zvuky nejsou k dispozici.</source>
+        <translation>Charts, progress, the overview of persons and sounds are not available.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zavést: %2</source>
+        <translation>Cannot load the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nepatří k tomuto programu.</source>
+        <translation>The file %1 does not belong to this program.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 patří k jinému sestavení programu (%2, tento program je %3).</source>
+        <translation>The file %1 belongs to another build of the program (%2, this program is %3).</translation>
     </message>
 </context>
 <context>
@@ -195,12 +207,6 @@
         <translation>Unable to write to %1.</translation>
     </message>
     <message>
-        <source>Soubor %1 nelze uložit
-Výsledky byly uloženy do %2.</source>
-        <translation>Cannot save the file %1
-The results were saved to %2.</translation>
-    </message>
-    <message>
         <source>Soubor %1 nelze uložit</source>
         <translation>Cannot save the file %1</translation>
     </message>
@@ -211,6 +217,54 @@ The results were saved to %2.</translation>
     <message>
         <source>Soubor %1 nelze načíst</source>
         <translation>Cannot read the file %1</translation>
+    </message>
+    <message>
+        <source>Není to obyčejný soubor.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Soubor je kratší než výsledky testu.</source>
+        <translation>The file is shorter than the results of a test.</translation>
+    </message>
+    <message>
+        <source>Na disku není dost místa.</source>
+        <translation>There is not enough space on the disk.</translation>
+    </message>
+    <message>
+        <source>Disk je jen pro čtení.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>Přístup byl odepřen.</source>
+        <translation>Permission was denied.</translation>
+    </message>
+    <message>
+        <source>Složka nebo soubor neexistuje.</source>
+        <translation>The folder or the file does not exist.</translation>
+    </message>
+    <message>
+        <source>Část cesty není složka.</source>
+        <translation>Part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>Na tom místě je složka.</source>
+        <translation>A folder stands in that place.</translation>
+    </message>
+    <message>
+        <source>Název je příliš dlouhý.</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>Při čtení nebo zápisu na disk nastala chyba.</source>
+        <translation>The disk failed to read or write.</translation>
+    </message>
+    <message>
+        <source>Chyba systému: %1.</source>
+        <translation>System error: %1.</translation>
+    </message>
+    <message>
+        <source>Výsledky byly uloženy do %1.</source>
+        <translation>The results were saved to %1.</translation>
     </message>
 </context>
 <context>
@@ -679,6 +733,14 @@ The results were saved to %2.</translation>
         <source>Strana %1</source>
         <translation>Page %1</translation>
     </message>
+    <message>
+        <source>další stranu nelze začít</source>
+        <translation>cannot start the next page</translation>
+    </message>
+    <message>
+        <source>stránka je pro tabulku příliš malá</source>
+        <translation>the page is too small for the table</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookSaving</name>
@@ -691,8 +753,12 @@ The results were saved to %2.</translation>
         <translation>Excel workbook (*.xlsx);;All files (*)</translation>
     </message>
     <message>
-        <source>Soubor %1 nelze uložit: %2</source>
-        <translation>Cannot save the file %1: %2</translation>
+        <source>d. m. yyyy h:mm</source>
+        <translation>yyyy-mm-dd hh:mm</translation>
+    </message>
+    <message>
+        <source>d. m. yyyy</source>
+        <translation>yyyy-mm-dd</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,12 @@
 #include "app/translations.h"
+#include "results/archive_window.h"
+#include "results/overview_model.h"
+#include "results/overview_window.h"
+#include "store/results_file.h"
 #include "tests/app/program_rig.h"
 #include "tests/app/translation_test_support.h"
+#include "tests/results/workbook_reader.h"
+#include "tests/store/store_test_support.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +18,7 @@
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTableWidget>
@@ -21,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 
 namespace vorlant {
@@ -146,6 +154,70 @@ TEST(LanguageWalk, NoWindowShowsATextOfTheOtherLanguage)
         EXPECT_TRUE(texts.contains(english ? QStringLiteral("Overview of Persons")
                                            : QStringLiteral("Uložené výsledky")))
             << "the walk got there";
+    }
+}
+
+// A folder of results files of many persons: the overview of them needs several pages.
+void WriteManyPersons(const QString &, const QString &program)
+{
+    ASSERT_TRUE(QDir(program).mkdir("data"));
+    const ResultsBlock block = EncodeResults(test::MakeLog({{4, true}, {5, false}}));
+    for (int person = 0; person < 300; ++person) {
+        const QString name = QStringLiteral("%1/data/Osoba %2 2024_03_01 08_00.mem")
+                                 .arg(program)
+                                 .arg(person, 3, 10, QChar('0'));
+        std::ofstream(name.toStdString(), std::ios::binary)
+            .write(reinterpret_cast<const char *>(block.data()), std::streamsize(block.size()));
+    }
+}
+
+// What the program writes besides its windows speaks its language too: a print that fails
+// between two pages says so, and the workbooks' dates are written the way the windows write them.
+TEST(LanguageWalk, PrintFailuresAndWorkbookDatesFollowTheLanguage)
+{
+    const struct
+    {
+        const char *language;
+        const char *printFailure;
+        const char *timeFormat;
+        const char *dateFormat;
+    } cases[] = {
+        {"en", "Printing failed: cannot start the next page", "yyyy-mm-dd hh:mm", "yyyy-mm-dd"},
+        {"cs", "Tisk se nepodařil: další stranu nelze začít", "d. m. yyyy h:mm", "d. m. yyyy"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.language);
+        test::ScopedLanguage language(QString::fromLatin1(c.language));
+        ProgramRig rig(WriteManyPersons);
+        ASSERT_EQ(rig.archiveRowsAfterArchiv().size(), 300);
+        auto *archive = rig.main().findChild<ArchiveWindow *>();
+        ASSERT_NE(archive, nullptr);
+        const QString attempts = rig.currentFolder() + "/pokusy.xlsx";
+        archive->SetWorkbookFileChooser([&](QWidget *, const QString &) { return attempts; });
+        Find<QAction>(*archive, "exportXlsx")->trigger();
+        Find<QAction>(*archive, "overviewOfPersons")->trigger();
+        OverviewWindow &overview = archive->Overview();
+        const QString persons = rig.currentFolder() + "/prehled.xlsx";
+        overview.SetSaveFileChooser([&](QWidget *, const QString &) { return persons; });
+        Find<QAction>(overview, "exportXlsx")->trigger();
+        // The first pages fill the file up to the limit; the next page cannot begin.
+        overview.SetPrinterSetup([&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(rig.currentFolder() + "/prehled.pdf");
+            printer.setPageSize(QPageSize(QSizeF(100, 40), QPageSize::Millimeter, {},
+                                          QPageSize::ExactMatch)); // pages of a few rows
+            return true;
+        });
+        test::WithFileSizeLimit(4096, [&] {
+            Find<QAction>(overview, "printOverview")->trigger();
+            return true;
+        });
+
+        EXPECT_EQ(rig.sink.errors, std::vector<std::string>{c.printFailure});
+        EXPECT_EQ(test::ReadWorkbook(attempts).Format(1, 1).toStdString(), c.timeFormat);
+        const test::Workbook overviewBook = test::ReadWorkbook(persons);
+        EXPECT_EQ(overviewBook.Format(1, OverviewModel::FirstColumn).toStdString(), c.dateFormat);
+        EXPECT_EQ(overviewBook.Format(1, OverviewModel::LastColumn).toStdString(), c.dateFormat);
     }
 }
 

@@ -13,12 +13,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string_view>
 
 #include <unistd.h>
@@ -195,7 +197,7 @@ TEST(MainWindowStartUp, StartBeforeTheStartUpHasCompletedOpensTheNameDialog)
 TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartTheProgressAndTheSounds)
 {
     ProgramRig rig(WithOneSavedTest, {}, {},
-                   RigStartUp{.late = LoadedLateParts(QStringLiteral(VORLANT_LATE_MODULE_DIR))});
+                   RigStartUp{.late = LoadedLateParts({VORLANT_LATE_MODULE_DIR})});
     ASSERT_NE(rig.main().Sounds(), nullptr);
     rig.action("Konec1")->trigger(); // "Výsledky"
     EXPECT_TRUE(rig.program().Chart().isVisible());
@@ -213,17 +215,28 @@ TEST(MainWindowStartUp, TheModuleBesideTheProgramGivesTheChartTheProgressAndTheS
     EXPECT_THAT(rig.sink.errors, IsEmpty());
 }
 
-// Without its module, or with a module of another version, the program says so once, by the
-// file's name, and everything that needs no chart works: pictures, the archive's list, its CSV
-// export, a test and its save.
-class ModuleUnusable : public ::testing::TestWithParam<const char *>
+// Without its module, or with a module of another build, the program says so once, by the
+// file's name, with the reason and all that is missing, and everything that needs no chart
+// works: pictures, the archive's list, its CSV export, a test and its save.
+struct UnusableModule
+{
+    const char *folder;
+    const char *reason;
+};
+
+void PrintTo(const UnusableModule &module, std::ostream *out)
+{
+    *out << module.folder;
+}
+
+class ModuleUnusable : public ::testing::TestWithParam<UnusableModule>
 {};
 
-TEST_P(ModuleUnusable, OneMessageNamesTheFileAndTheRestOfTheProgramWorks)
+TEST_P(ModuleUnusable, OneMessageNamesTheFileAndWhyAndTheRestOfTheProgramWorks)
 {
-    const QString folder = QString::fromUtf8(GetParam());
+    const QString folder = QString::fromUtf8(GetParam().folder);
     ProgramRig rig(WithOneSavedTest, {}, {},
-                   RigStartUp{.late = LoadedLateParts(folder), .completeAtOnce = false});
+                   RigStartUp{.late = LoadedLateParts({folder}), .completeAtOnce = false});
     bool startedWhenShown = false; // the message waits for the rest of the start-up
     rig.sink.onError = [&] {
         startedWhenShown = QFileInfo(rig.dataFolder()).isDir() &&
@@ -234,6 +247,9 @@ TEST_P(ModuleUnusable, OneMessageNamesTheFileAndTheRestOfTheProgramWorks)
     EXPECT_TRUE(startedWhenShown);
     EXPECT_THAT(rig.sink.errors[0],
                 HasSubstr(QDir(folder).filePath("libvorlant_late.so").toStdString()));
+    EXPECT_THAT(rig.sink.errors[0], HasSubstr(GetParam().reason));
+    EXPECT_THAT(rig.sink.errors[0],
+                HasSubstr("Grafy, vývoj výsledků, přehled osob a zvuky nejsou k dispozici."));
     EXPECT_EQ(rig.main().Sounds(), nullptr);
 
     EXPECT_THAT(rig.archiveRowsAfterArchiv(),
@@ -241,6 +257,7 @@ TEST_P(ModuleUnusable, OneMessageNamesTheFileAndTheRestOfTheProgramWorks)
     auto *archive = rig.main().findChild<ArchiveWindow *>();
     ASSERT_NE(archive, nullptr);
     EXPECT_FALSE(Find<QAction>(*archive, "progressOfPerson")->isEnabled());
+    EXPECT_FALSE(Find<QAction>(*archive, "overviewOfPersons")->isEnabled());
     auto *list = Find<QTableWidget>(*archive, "SG1");
     list->setCurrentCell(0, 0);
     emit list->cellDoubleClicked(0, 0); // loads; there is no chart to show it
@@ -256,8 +273,36 @@ TEST_P(ModuleUnusable, OneMessageNamesTheFileAndTheRestOfTheProgramWorks)
     EXPECT_EQ(rig.sink.errors.size(), 1u) << "nothing more is reported";
 }
 
-INSTANTIATE_TEST_SUITE_P(MainWindowStartUp, ModuleUnusable,
-                         ::testing::Values("/nonexistent", VORLANT_STALE_MODULE_DIR));
+INSTANTIATE_TEST_SUITE_P(
+    MainWindowStartUp, ModuleUnusable,
+    ::testing::Values(UnusableModule{"/nonexistent", "chybí."},
+                      // the same version of the program, another build of it
+                      UnusableModule{VORLANT_STALE_MODULE_DIR,
+                                     "patří k jinému sestavení programu (" VORLANT_VERSION "+"}));
+
+// A file the loader refuses is named with the loader's own reason; the next place is tried.
+TEST(MainWindowStartUp, AModuleTheLoaderRefusesIsNamedWithItsReasonAndTheNextPlaceIsTried)
+{
+    QTemporaryDir broken;
+    QFile module(broken.filePath("libvorlant_late.so"));
+    ASSERT_TRUE(module.open(QIODevice::WriteOnly));
+    module.write(QByteArray(4096, 'x'));
+    module.close();
+    {
+        ProgramRig rig(WithOneSavedTest, {}, {},
+                       RigStartUp{.late = LoadedLateParts({broken.path()})});
+        ASSERT_EQ(rig.sink.errors.size(), 1u);
+        EXPECT_THAT(rig.sink.errors[0], HasSubstr("Soubor " + module.fileName().toStdString() +
+                                                  " nelze zavést: invalid ELF header"));
+        EXPECT_EQ(rig.main().Sounds(), nullptr);
+    }
+    ProgramRig rig(WithOneSavedTest, {}, {},
+                   RigStartUp{.late = LoadedLateParts({broken.path(), VORLANT_LATE_MODULE_DIR})});
+    EXPECT_THAT(rig.sink.errors, IsEmpty());
+    EXPECT_NE(rig.main().Sounds(), nullptr);
+    rig.action("Konec1")->trigger(); // "Výsledky"
+    EXPECT_TRUE(rig.program().Chart().isVisible());
+}
 
 // Runs quit, which asks whether to end the test under way, and gives answer.
 void AnswerQuitQuestion(const std::function<void()> &quit, const QString &answer)
@@ -311,7 +356,8 @@ TEST(MainWindowShutDown, SettingsThatCannotBeWrittenAreReportedAndTheWindowClose
     rig.main().show();
     EXPECT_TRUE(rig.main().close());
     const std::string path = rig.programFolder().toStdString() + "/Vorlant.ini";
-    EXPECT_THAT(rig.sink.errors, ElementsAre("Unable to write to " + path + "."));
+    EXPECT_THAT(rig.sink.errors,
+                ElementsAre("Unable to write to " + path + ".\nNa tom místě je složka."));
     EXPECT_FALSE(rig.main().isVisible());
     EXPECT_FALSE(QFileInfo::exists(rig.currentFolder() + "/obr_deti"));
 }

@@ -188,7 +188,8 @@ TEST(FailedSave, IsReportedAndTheTestStillEndsWithItsChart)
     const QString kept = rig.userDataFolder() + "/vorlant/neulozene/";
     const std::string path = (rig.dataFolder() + '/' + kResultsFile).toStdString();
     EXPECT_THAT(rig.sink.messages,
-                ElementsAre("Soubor " + path + " nelze uložit\nVýsledky byly uloženy do " +
+                ElementsAre("Soubor " + path +
+                            " nelze uložit\nČást cesty není složka.\nVýsledky byly uloženy do " +
                             (kept + kResultsFile).toStdString() + "."));
     EXPECT_EQ(ReadResultsFile(kept + kResultsFile)[0].length, 4);
     EXPECT_TRUE(rig.program().Chart().isVisible());
@@ -246,8 +247,8 @@ protected:
                             },
                             {},
                             home.path()};
-    const std::string failed =
-        "Soubor " + (rig.dataFolder() + '/' + kResultsFile).toStdString() + " nelze uložit";
+    const std::string failed = "Soubor " + (rig.dataFolder() + '/' + kResultsFile).toStdString() +
+                               " nelze uložit\nČást cesty není složka.";
     QStringList saveTo; // the files the user chooses in turn; none: "OK"
     QStringList boxes;
     bool elsewhereOffered = false;
@@ -281,8 +282,7 @@ TEST_F(NoFolderLeft, SavingElsewhereWritesTheResultsFileWhereTheUserChooses)
 
     EXPECT_EQ(suggested, home.filePath(kResultsFile));
     ASSERT_EQ(boxes.size(), 2);
-    EXPECT_TRUE(boxes[1].startsWith("Soubor " + failing + " nelze uložit"))
-        << boxes[1].toStdString();
+    EXPECT_EQ(boxes[1], "Soubor " + failing + " nelze uložit\nČást cesty není složka.");
     EXPECT_EQ(testing::ReadResultsFile(kept)[0], (AttemptRecord{4, false, 0}));
     ASSERT_TRUE(rig.program().Chart().isVisible());
     EXPECT_EQ(rig.chartCsvLine(), "Eva,2024-03-05T09:07," + kResultsFile + ",0,4,0,0");

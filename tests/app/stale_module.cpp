@@ -1,6 +1,6 @@
-// The program's module as an older version of the program left it: same file name, same entry
-// point for the version, another version.
-extern "C" __attribute__((visibility("default"))) const char *VorlantLateModuleVersion()
+// The program's module as another build of the same version of the program left it: same file
+// name, same entry point for the build, another build.
+extern "C" __attribute__((visibility("default"))) const char *VorlantLateModuleBuild()
 {
-    return "0.9.0";
+    return VORLANT_VERSION "+0000000000000000";
 }

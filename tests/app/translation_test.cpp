@@ -1,6 +1,7 @@
 #include "app/about_window.h"
 #include "app/message_boxes.h"
 #include "app/translations.h"
+#include "store/results_store.h"
 #include "tests/app/gui_test_helpers.h"
 #include "tests/app/translation_test_support.h"
 
@@ -41,7 +42,8 @@ TEST(UiLanguage, TheFirstLanguageTheProgramSpeaksWinsAndCzechIsTheRest)
     EXPECT_EQ(ChooseUiLanguage({"de-AT", "en"}, {"cs", "en", "de"}), QStringLiteral("de"));
 }
 
-// A core message comes out in English with its path untouched, and Qt's own buttons follow.
+// A core message comes out in English with its path untouched, each of its lines translated,
+// and Qt's own buttons follow.
 TEST(UiLanguage, MessageBoxesSpeakTheInstalledLanguage)
 {
     const struct
@@ -50,8 +52,14 @@ TEST(UiLanguage, MessageBoxesSpeakTheInstalledLanguage)
         const char *shown;
         const char *cancel;
     } cases[] = {
-        {"en", "Cannot save the file /tmp/%2 (1)\nThe results were saved to /home/x.", "Cancel"},
-        {"cs", "Soubor /tmp/%2 (1) nelze uložit\nVýsledky byly uloženy do /home/x.", "Zrušit"},
+        {"en",
+         "Cannot save the file /tmp/%2 (1)\nThere is not enough space on the disk.\n"
+         "The results were saved to /home/x.",
+         "Cancel"},
+        {"cs",
+         "Soubor /tmp/%2 (1) nelze uložit\nNa disku není dost místa.\n"
+         "Výsledky byly uloženy do /home/x.",
+         "Zrušit"},
     };
     for (const auto &c : cases) {
         test::ScopedLanguage language(QString::fromLatin1(c.language));
@@ -60,9 +68,8 @@ TEST(UiLanguage, MessageBoxesSpeakTheInstalledLanguage)
         WhileModal(
             [&] {
                 boxes.Message(
-                    {VORLANT_TRANSLATE_NOOP("Messages",
-                                            "Soubor %1 nelze uložit\nVýsledky byly uloženy do %2."),
-                     {"/tmp/%2 (1)", "/home/x"}});
+                    CannotSave("/tmp/%2 (1)", std::make_error_code(std::errc::no_space_on_device))
+                        .AddLine({"Výsledky byly uloženy do %1.", {"/home/x"}}));
             },
             [&](QWidget &window) {
                 auto &box = dynamic_cast<QMessageBox &>(window);

@@ -28,5 +28,16 @@ TEST(UserText, ValuesFillTheirMarkersAndNeverBecomeWording)
         EXPECT_EQ(UserText(c.wording, c.values).filled(), c.filled) << c.wording;
 }
 
+// Lines below the text each stand on a line of their own, filled from their own values.
+TEST(UserText, LinesFollowTheTextEachOnALineOfItsOwn)
+{
+    UserText text("Soubor %1 nelze uložit", {"/data/a.mem"});
+    text.AddLine("Na disku není dost místa.").AddLine({"Výsledky byly uloženy do %1.", {"/b"}});
+    EXPECT_EQ(text.filled(), "Soubor /data/a.mem nelze uložit\nNa disku není dost místa.\n"
+                             "Výsledky byly uloženy do /b.");
+    ASSERT_EQ(text.lines().size(), 2u);
+    EXPECT_EQ(text.lines()[1].wording(), "Výsledky byly uloženy do %1.");
+}
+
 } // namespace
 } // namespace vorlant

@@ -128,14 +128,13 @@ protected:
     // there, below a missing folder), each with the message that reports it.
     std::vector<std::pair<QString, std::string>> UnwritableTargets(const QString &extension)
     {
-        const std::pair<QString, std::errc> targets[] = {
-            {Path("plain/out." + extension), std::errc::not_a_directory},
-            {Path("folder." + extension), std::errc::is_a_directory},
-            {Path("missing/out." + extension), std::errc::no_such_file_or_directory}};
+        const std::pair<QString, std::string> targets[] = {
+            {Path("plain/out." + extension), "Část cesty není složka."},
+            {Path("folder." + extension), "Na tom místě je složka."},
+            {Path("missing/out." + extension), "Složka nebo soubor neexistuje."}};
         std::vector<std::pair<QString, std::string>> cases;
         for (const auto &[path, why] : targets)
-            cases.emplace_back(path, "Soubor " + path.toStdString() +
-                                         " nelze uložit: " + std::make_error_code(why).message());
+            cases.emplace_back(path, "Soubor " + path.toStdString() + " nelze uložit\n" + why);
         return cases;
     }
 

@@ -212,8 +212,8 @@ TEST_F(ArchiveWindowTest, ANewFolderBecomesTheDataDirectoryWhoseEmptyRowCannotBe
     EXPECT_TRUE(ListIsOneEmptyRow());
 
     DoubleClickCell(0, 1);
-    EXPECT_EQ(sink.messages,
-              std::vector<std::string>{"Soubor " + created.toStdString() + "/ nelze načíst"});
+    EXPECT_EQ(sink.messages, std::vector<std::string>{"Soubor " + created.toStdString() +
+                                                      "/ nelze načíst\nNa tom místě je složka."});
     EXPECT_TRUE(chart.isVisible());
     ASSERT_EQ(chart.Chart().Bars().size(), 3u); // the ViewedLog as it stood
     EXPECT_EQ(chart.Chart().Bars().front().height, 7);

@@ -1,5 +1,7 @@
+#include "printed_page.h"
 #include "results/chart_attempts.h"
 #include "results/chart_drawing.h"
+#include "results/chart_printing.h"
 #include "results/chart_window.h"
 #include "tests/results/pdf_text.h"
 #include "tests/store/store_test_support.h"
@@ -244,6 +246,54 @@ TEST_F(ChartWindowTest, EachPrintItemPrintsOnePageTitledCh1UnlessCancelled)
         EXPECT_GT(line, text.indexOf("Přehled pokusů")) << "below the chart's title";
     }
     EXPECT_TRUE(sink.errors.empty());
+}
+
+// Each item's chart lies in the printable area from its top left, as large as the area lets it
+// be up to its size at 600 dots per inch, in its own proportions: on any printer resolution,
+// paper and orientation.
+TEST_F(ChartWindowTest, EachPrintItemFillsThePrintableAreaUpToItsSizeAt600Dpi)
+{
+    window.ShowResultsChart(kFiveAttempts);
+    for (const test::PrinterCase &printer : test::PrinterCases()) {
+        for (const auto &[item, area] : {std::pair{"isk1", kPortraitPrintArea.size()},
+                                         std::pair{"Vbrtiskrny1", kLandscapePrintArea.size()}}) {
+            const QString pdf = Path(printer.Name() + item + ".pdf");
+            SCOPED_TRACE(pdf.toStdString());
+            QRectF printable;
+            window.SetPrinterSetup([&](QPrinter &setUp) {
+                setUp.setOutputFileName(pdf);
+                printable = printer.SetUp(setUp);
+                return true;
+            });
+            window.findChild<QAction *>(item)->trigger();
+
+            const test::PrintedPage page = test::RenderPrintedPage(pdf);
+            EXPECT_TRUE(test::PrintedInPlaceOf(page, printable, area));
+            if (printer.orientation == QPageLayout::Portrait && area == kPortraitPrintArea.size()) {
+                EXPECT_GE(page.drawn.width(), 0.75 * printable.width());
+            }
+        }
+    }
+    EXPECT_TRUE(sink.errors.empty());
+}
+
+// A full disk that cuts the file short while the job ends is a failed print too; the next
+// print, with room on the disk, goes out whole.
+TEST_F(ChartWindowTest, APdfFileCutShortIsReportedAndTheNextPrintWorks)
+{
+    window.ShowResultsChart(kFiveAttempts);
+    const QString file = Path("cut.pdf");
+    test::WithFileSizeLimit(2048, [&] {
+        Print("isk1", file);
+        return true;
+    });
+    EXPECT_EQ(sink.errors, std::vector<std::string>{"Tisk se nepodařil: soubor „" +
+                                                    file.toStdString() + "“ nelze dopsat"});
+
+    sink.errors.clear();
+    Print("Vbrtiskrny1", Path("whole.pdf"));
+    EXPECT_TRUE(sink.errors.empty());
+    EXPECT_TRUE(test::RenderPrintedPage(Path("whole.pdf")).error.isEmpty());
 }
 
 TEST_F(ChartWindowTest, APrinterThatCannotBeOpenedIsReportedAndChangesNothing)

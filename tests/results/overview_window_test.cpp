@@ -312,6 +312,56 @@ TEST_F(OverviewWindowTest, PrintsTheTableAsShownOnAsManyPagesAsItNeeds)
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
+// A page too short for a row under the headings is reported and prints nothing; a page with
+// room for a few rows gets at least one on every page.
+TEST_F(OverviewWindowTest, EveryPrintedPageHoldsARowOrThePageIsReportedTooSmall)
+{
+    constexpr int kPersons = 40;
+    for (int person = 0; person < kPersons; ++person)
+        WriteResults(QStringLiteral("Osoba %1 2024_03_01 08_00.mem").arg(person, 2, 10, QChar('0')),
+                     kFiles[0].log);
+    ShowArchive();
+    ShowOverview();
+    const struct
+    {
+        double heightMm;
+        bool fits;
+    } cases[] = {{15, false}, {70, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.heightMm);
+        const QString pdf = Path(QStringLiteral("page%1.pdf").arg(c.heightMm));
+        Overview().SetPrinterSetup([&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(QPageSize(QSizeF(100, c.heightMm), QPageSize::Millimeter, {},
+                                          QPageSize::ExactMatch));
+            printer.setPageOrientation(QPageLayout::Portrait);
+            printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+            return true;
+        });
+        sink.errors.clear();
+        // A print that never stops ends when its file outgrows the limit.
+        test::WithFileSizeLimit(4 << 20, [&] {
+            test::ClickMenuItem(Overview(), "Akce", "Tisk");
+            return true;
+        });
+
+        if (!c.fits) {
+            EXPECT_EQ(sink.errors, std::vector<std::string>{
+                                       "Tisk se nepodařil: stránka je pro tabulku příliš malá"});
+            EXPECT_FALSE(QFile::exists(pdf)) << "no page went out";
+            continue;
+        }
+        EXPECT_TRUE(sink.errors.empty());
+        QFile printed(pdf);
+        ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+        const QByteArray content = printed.readAll();
+        const auto pages = content.count("/Type /Page\n") + content.count("/Type /Page\r");
+        EXPECT_GT(pages, 1);
+        EXPECT_LE(pages, kPersons);
+    }
+}
+
 TEST_F(OverviewWindowTest, ExportsTheTableAsShownToAWorkbookOfTypedCells)
 {
     WriteFiles();

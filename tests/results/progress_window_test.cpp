@@ -1,4 +1,6 @@
 #include "archive_rig.h"
+#include "printed_page.h"
+#include "results/chart_printing.h"
 #include "results/progress_chart.h"
 #include "results/progress_window.h"
 
@@ -177,7 +179,7 @@ TEST_F(ProgressWindowTest, HoveringAPointShowsItsFileAndValues)
     QTRY_VERIFY(!QToolTip::isVisible());
 }
 
-TEST_F(ProgressWindowTest, PrintsOnePageInEitherAreaAndReportsAFailureLikeTheChart)
+TEST_F(ProgressWindowTest, PrintsOnePageInEitherAreaPlacedAndReportedLikeTheChart)
 {
     WriteResults(kJanMarch1, kMarch1);
     ShowArchive();
@@ -201,6 +203,24 @@ TEST_F(ProgressWindowTest, PrintsOnePageInEitherAreaAndReportsAFailureLikeTheCha
         const QByteArray content = pdf.readAll();
         EXPECT_GT(content.size(), 3000) << item << ": the chart is drawn";
         EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1) << item;
+    }
+    EXPECT_TRUE(sink.errors.empty());
+
+    // Each item's chart lies on the page as the results chart's does.
+    for (const test::PrinterCase &printer : test::PrinterCases()) {
+        for (const auto &[item, area] : {std::pair{"printPortrait", kPortraitPrintArea.size()},
+                                         std::pair{"printLandscape", kLandscapePrintArea.size()}}) {
+            const QString pdf = Path(printer.Name() + item + ".pdf");
+            SCOPED_TRACE(pdf.toStdString());
+            QRectF printable;
+            progress.SetPrinterSetup([&](QPrinter &setUp) {
+                setUp.setOutputFileName(pdf);
+                printable = printer.SetUp(setUp);
+                return true;
+            });
+            progress.findChild<QAction *>(item)->trigger();
+            EXPECT_TRUE(test::PrintedInPlaceOf(test::RenderPrintedPage(pdf), printable, area));
+        }
     }
     EXPECT_TRUE(sink.errors.empty());
 

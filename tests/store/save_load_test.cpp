@@ -1,3 +1,4 @@
+#include "store/failure_reason.h"
 #include "store/file_io.h"
 #include "store/local_time.h"
 #include "store/results_file.h"
@@ -72,22 +73,48 @@ TEST_F(SaveLoadTest, SavesInsideTheDataDirectoryUnderTheFirstFreeNameAndLoadsBac
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST_F(SaveLoadTest, FailedSaveReportsThePathAndLeavesEveryFileAsItWas)
+// The reasons that a test cannot bring about for real each have a wording of their own.
+TEST(FailureReason, NamesWhatTheSystemReportedInTheProgramsOwnWords)
+{
+    const struct
+    {
+        std::errc error;
+        const char *reason;
+    } cases[] = {
+        {std::errc::no_space_on_device, "Na disku není dost místa."},
+        {std::errc::read_only_file_system, "Disk je jen pro čtení."},
+        {std::errc::permission_denied, "Přístup byl odepřen."},
+        {std::errc::operation_not_permitted, "Přístup byl odepřen."},
+        {std::errc::io_error, "Při čtení nebo zápisu na disk nastala chyba."},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FailureReason(std::make_error_code(c.error)).filled(), c.reason);
+    // Disk quotas are full disks too; what has no wording of its own says what the system said.
+    EXPECT_EQ(FailureReason({EDQUOT, std::system_category()}).filled(),
+              "Na disku není dost místa.");
+    EXPECT_EQ(FailureReason(std::make_error_code(std::errc::too_many_links)).filled(),
+              "Chyba systému: " + std::make_error_code(std::errc::too_many_links).message() + ".");
+}
+
+TEST_F(SaveLoadTest, FailedSaveReportsThePathAndWhyAndLeavesEveryFileAsItWas)
 {
     ASSERT_TRUE(store.SaveResults(attempts, "Novák Jan"));
     WriteBytes(root / "plain-file", "not a folder");
-    const std::tuple<fs::path, std::string, rlim_t> cases[] = {
-        {data, "Novák Jan", 4096}, // cut short: no file under any name
-        {root / "plain-file" / "data", "Novák Jan", RLIM_INFINITY},
-        {root / "missing", "Novák Jan", RLIM_INFINITY},
-        {data, std::string(300, 'a'), RLIM_INFINITY}}; // longer than the file system allows
-    for (const auto &[folder, person, limit] : cases) {
+    const std::string tooLarge =
+        "Chyba systému: " + std::make_error_code(std::errc::file_too_large).message() + ".";
+    const std::tuple<fs::path, std::string, rlim_t, std::string> cases[] = {
+        {data, "Novák Jan", 4096, tooLarge}, // cut short: no file under any name
+        {root / "plain-file" / "data", "Novák Jan", RLIM_INFINITY, "Část cesty není složka."},
+        {root / "missing", "Novák Jan", RLIM_INFINITY, "Složka nebo soubor neexistuje."},
+        // longer than the file system allows
+        {data, std::string(300, 'a'), RLIM_INFINITY, "Název je příliš dlouhý."}};
+    for (const auto &[folder, person, limit, reason] : cases) {
         sink.messages.clear();
         store.SetDataDirectory(folder.string());
         EXPECT_FALSE(
             test::WithFileSizeLimit(limit, [&] { return store.SaveResults(attempts, person); }));
         EXPECT_EQ(sink.messages, std::vector{"Soubor " + folder.string() + "/" + person +
-                                             " 2024_03_05 09_07.mem nelze uložit"});
+                                             " 2024_03_05 09_07.mem nelze uložit\n" + reason});
         EXPECT_EQ(Entries(data), (std::set<std::string>{kFileName}));
         EXPECT_EQ(ReadBytes(data / kFileName), Block(attempts));
     }
@@ -101,7 +128,8 @@ TEST_F(SaveLoadTest, FailedSaveKeepsTheTestInTheFallbackFolderAndSaysWhere)
     WriteBytes(root / "plain-file", "not a folder");
     store.SetDataDirectory((root / "plain-file" / "data").string());
     const std::string failed = "Soubor " + (root / "plain-file" / "data").string() +
-                               "/Novák Jan 2024_03_05 09_07.mem nelze uložit";
+                               "/Novák Jan 2024_03_05 09_07.mem nelze uložit\n"
+                               "Část cesty není složka.";
     const fs::path fallback = root / "user" / "neulozene";
     store.SetFallbackFolder(fallback.string());
 
@@ -128,7 +156,8 @@ TEST_F(SaveLoadTest, WithNoFolderLeftTheChooserIsOfferedThePlacesUntilOneTakesTh
     store.SetDataDirectory((root / "plain-file" / "data").string());
     store.SetFallbackFolder((root / "plain-file" / "neulozene").string());
     const std::string failed = "Soubor " + (root / "plain-file" / "data").string() +
-                               "/Novák Jan 2024_03_05 09_07.mem nelze uložit";
+                               "/Novák Jan 2024_03_05 09_07.mem nelze uložit\n"
+                               "Část cesty není složka.";
     const std::string blocked = (root / "plain-file" / "x.mem").string();
     const std::string stick = (root / "stick.mem").string();
     std::vector<std::string> places, offered;
@@ -143,11 +172,10 @@ TEST_F(SaveLoadTest, WithNoFolderLeftTheChooserIsOfferedThePlacesUntilOneTakesTh
 
     places = {blocked, stick};
     EXPECT_FALSE(store.SaveResults(attempts, "Novák Jan"));
-    EXPECT_EQ(offered, (std::vector<std::string>{
-                           failed + " | " + kFileName,
-                           "Soubor " + blocked + " nelze uložit: " +
-                               std::make_error_code(std::errc::not_a_directory).message() + " | " +
-                               kFileName}));
+    EXPECT_EQ(offered,
+              (std::vector<std::string>{
+                  failed + " | " + kFileName,
+                  "Soubor " + blocked + " nelze uložit\nČást cesty není složka. | " + kFileName}));
     EXPECT_EQ(ReadBytes(stick), Block(attempts));
     EXPECT_EQ(store.SavedFileName(), "stick.mem");
     EXPECT_TRUE(sink.messages.empty());
@@ -241,7 +269,8 @@ TEST_F(SaveLoadTest, EveryWayOfClaimingANameKeepsEveryFileOfTwoProcesses)
     }
 }
 
-// A file of exactly 16016 bytes loads in the test above.
+// A file of exactly 16016 bytes loads in the test above. What cannot be loaded is named with
+// the reason.
 TEST_F(SaveLoadTest, LoadTakesTheFirstBlockOfAFileLongEnoughAndOtherwiseChangesNothing)
 {
     WriteBytes(root / "long.mem", Block(attempts) + std::string(3984, '\x5A'));
@@ -252,13 +281,19 @@ TEST_F(SaveLoadTest, LoadTakesTheFirstBlockOfAFileLongEnoughAndOtherwiseChangesN
     ASSERT_TRUE(store.LoadResults(root.string(), "long.mem"));
     EXPECT_EQ(store.ViewedLog(), attempts);
     EXPECT_TRUE(sink.messages.empty());
-    for (const std::string name : {"short.mem", "missing.mem", "folder.mem", "pipe.mem", ""}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"short.mem", "Soubor je kratší než výsledky testu."},
+        {"missing.mem", "Složka nebo soubor neexistuje."},
+        {"folder.mem", "Na tom místě je složka."},
+        {"pipe.mem", "Není to obyčejný soubor."},
+        {"", "Na tom místě je složka."}};
+    for (const auto &[name, reason] : cases) {
         sink.messages.clear();
         // One separator between folder and name, however the folder ends.
         EXPECT_FALSE(store.LoadResults(root.string() + "/", name));
         EXPECT_EQ(store.ViewedLog(), attempts) << name;
         EXPECT_EQ(sink.messages,
-                  std::vector{"Soubor " + root.string() + "/" + name + " nelze načíst"});
+                  std::vector{"Soubor " + root.string() + "/" + name + " nelze načíst\n" + reason});
     }
 }
 

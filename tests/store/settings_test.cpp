@@ -96,8 +96,12 @@ TEST_F(SettingsTest, FailedWriteReportsThePathAndKeepsTheOldFile)
     EXPECT_FALSE(elsewhere.WriteSettings());
     const std::string failure = "Unable to write to " + ini.string() + ".";
     EXPECT_EQ(sink.errors,
-              (std::vector{failure, failure, failure,
-                           "Unable to write to " + root.string() + "/plain-file/Vorlant.ini."}));
+              (std::vector{failure,
+                           failure + "\nChyba systému: " +
+                               std::make_error_code(std::errc::file_too_large).message() + ".",
+                           failure + "\nNa tom místě je složka.",
+                           "Unable to write to " + root.string() +
+                               "/plain-file/Vorlant.ini.\nČást cesty není složka."}));
 }
 
 } // namespace
