@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev qt6-charts-dev qt6-multimedia-dev qt6-translations-l10n
   qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libxlsxwriter-dev libminizip-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3
-  xvfb xauth fonts-liberation2 poppler-utils
+  xvfb xauth fonts-liberation2 poppler-utils strace
   python3-xlib
   poppler-utils
   dpkg-dev file desktop-file-utils appstream lintian

@@ -141,7 +141,13 @@ Claim ClaimByPlaceholder(const std::string &temporary, const std::string &path, 
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         error = errno;
-        return error == EEXIST ? Claim::Taken : Claim::Failed;
+        if (error == EEXIST)
+            return Claim::Taken;
+        // Some network file systems (sshfs) refuse a name another computer holds with EPERM or
+        // EACCES: where a file stands, the name is taken all the same.
+        struct stat existing
+        {};
+        return ::lstat(path.c_str(), &existing) == 0 ? Claim::Taken : Claim::Failed;
     }
     ::close(fd);
     if (::rename(temporary.c_str(), path.c_str()) != 0) {

@@ -269,6 +269,27 @@ TEST_F(SaveLoadTest, EveryWayOfClaimingANameKeepsEveryFileOfTwoProcesses)
     }
 }
 
+// Some network file systems (sshfs) refuse to create a name exclusively with EPERM, not EEXIST,
+// when another computer holds it. Such a share is played by strace: the first name has a file,
+// hard links and renaming without replacing are unsupported there, and exclusive creation is
+// refused. The save takes the next name, as for a name that is plainly taken.
+TEST_F(SaveLoadTest, ANameRefusedAsNotPermittedWhereAFileHoldsItIsTakenAsTaken)
+{
+    const fs::path share = root / "share";
+    fs::create_directory(share);
+    const fs::path taken = share / "Eva 2024_03_05 09_07.mem";
+    WriteBytes(taken, "another computer's test");
+    const std::string command =
+        std::string(VORLANT_STRACE) + " -f -qq -o /dev/null -P '" + taken.string() +
+        "' -e trace=link,renameat2,openat -e inject=link:error=EPERM" +
+        " -e inject=renameat2:error=EINVAL -e inject=openat:error=EPERM " + VORLANT_TEST_SAVER +
+        " '" + share.string() + "' Eva 1 7 > /dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0) << "the save succeeded";
+    EXPECT_EQ(ReadBytes(taken), "another computer's test");
+    EXPECT_EQ(Entries(share),
+              (std::set<std::string>{"Eva 2024_03_05 09_07.mem", "Eva (2) 2024_03_05 09_07.mem"}));
+}
+
 // A file of exactly 16016 bytes loads in the test above. What cannot be loaded is named with
 // the reason.
 TEST_F(SaveLoadTest, LoadTakesTheFirstBlockOfAFileLongEnoughAndOtherwiseChangesNothing)
