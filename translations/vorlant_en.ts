@@ -896,11 +896,11 @@
     </message>
     <message>
         <source>Přejmenovat osobu…</source>
-        <translation>Rename person…</translation>
+        <translation>Rename Person…</translation>
     </message>
     <message>
         <source>Smazat osobu…</source>
-        <translation>Delete person…</translation>
+        <translation>Delete Person…</translation>
     </message>
 </context>
 <context>
@@ -1055,15 +1055,15 @@
     </message>
     <message>
         <source>Export pro výzkum…</source>
-        <translation>Export for research…</translation>
+        <translation>Export for Research…</translation>
     </message>
     <message>
         <source>Přejmenovat osobu…</source>
-        <translation>Rename person…</translation>
+        <translation>Rename Person…</translation>
     </message>
     <message>
         <source>Smazat osobu…</source>
-        <translation>Delete person…</translation>
+        <translation>Delete Person…</translation>
     </message>
 </context>
 <context>

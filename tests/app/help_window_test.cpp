@@ -134,6 +134,10 @@ TEST(BuiltInHelp, NamesTheWindowsMenuItemsAndMeasuresAsTheProgramShowsThem)
         {"OverviewModel", "Odhad rozpětí"},
         {"vorlant::ArchiveWindow", "Export do CSV…"},
         {"vorlant::ArchiveWindow", "Export do Excelu…"},
+        {"vorlant::ArchiveWindow", "Zpráva o osobě…"},
+        {"vorlant::ArchiveWindow", "Přejmenovat osobu…"},
+        {"vorlant::ArchiveWindow", "Smazat osobu…"},
+        {"vorlant::OverviewWindow", "Export pro výzkum…"},
     };
     for (const char *shown : {"cs", "en"}) {
         test::ScopedLanguage language(QString::fromLatin1(shown));
