@@ -431,28 +431,28 @@ void ArchiveWindow::_adrKeyPress()
 // the name filter lets through.
 void ArchiveWindow::ProgressClick()
 {
-    const QString person = CellText(SG1->currentRow(), 0);
     if (!HasProgress())
         return;
-    if (person.isEmpty()) {
-        store_.Messages().Message(VORLANT_TRANSLATE_NOOP("Messages", "Vyberte řádek s osobou."));
-        return;
-    }
-    Progress().ShowProgress(DE->text(), person);
+    if (const QString person = ChosenPerson(); !person.isEmpty())
+        Progress().ShowProgress(DE->text(), person);
 }
 
 // "Zpráva o osobě…": the report of the current row's person, from every test of theirs in the
 // shown folder, as "Vývoj výsledků" reads them.
 void ArchiveWindow::ReportClick()
 {
-    const QString person = CellText(SG1->currentRow(), 0);
     if (!HasProgress())
         return;
-    if (person.isEmpty()) {
+    if (const QString person = ChosenPerson(); !person.isEmpty())
+        Progress().OfferReport(DE->text(), person);
+}
+
+QString ArchiveWindow::ChosenPerson()
+{
+    const QString person = CellText(SG1->currentRow(), 0);
+    if (person.isEmpty())
         store_.Messages().Message(VORLANT_TRANSLATE_NOOP("Messages", "Vyberte řádek s osobou."));
-        return;
-    }
-    Progress().OfferReport(DE->text(), person);
+    return person;
 }
 
 // "Export do CSV…": the attempts of every file the list shows, in the list's order.
@@ -510,11 +510,9 @@ void ArchiveWindow::ExportXlsxClick()
 
 template <typename Command> void ArchiveWindow::PersonCommandClick(Command command)
 {
-    const QString person = CellText(SG1->currentRow(), 0);
-    if (person.isEmpty()) {
-        store_.Messages().Message(VORLANT_TRANSLATE_NOOP("Messages", "Vyberte řádek s osobou."));
+    const QString person = ChosenPerson();
+    if (person.isEmpty())
         return;
-    }
     if (const std::optional<PersonChange> change =
             command(this, store_.Messages(), DE->text(), person))
         PersonChanged(*change);

@@ -118,6 +118,8 @@ private:
     void _adrKeyPress();
     void ProgressClick();
     void ReportClick();
+    // The current row's person; empty, and the user told to choose one, when there is none.
+    QString ChosenPerson();
     void ExportCsvClick();
     void OverviewClick();
     void ExportXlsxClick();
