@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <memory>
 #include <set>
-#include <tuple>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -151,8 +150,14 @@ std::vector<ArchiveEntry> ListResultsFiles(const QString &folder, const QString 
     if (saveUnderWay)
         LeaveOutEmptyFiles(directory.get(), entries);
     // The time "YYYY_MM_DD HH_MM.mem" sorts as its text: a person's tests come oldest first.
+    // One comparison a field: most neighbours share their person, whom a tuple's "<" would
+    // compare twice.
     std::sort(entries.begin(), entries.end(), [](const ArchiveEntry &a, const ArchiveEntry &b) {
-        return std::tie(a.person, a.time, a.fileName) < std::tie(b.person, b.time, b.fileName);
+        if (const int person = a.person.compare(b.person); person != 0)
+            return person < 0;
+        if (const int time = a.time.compare(b.time); time != 0)
+            return time < 0;
+        return a.fileName < b.fileName;
     });
     return entries;
 }
