@@ -55,10 +55,24 @@ void ReportFailures(MessageSink &messages, const QString &intro,
         messages.Message(UnreadableFilesMessage(intro, Names(failed)).toStdString());
 }
 
-void ReportNoTests(MessageSink &messages, const QString &person)
+// A person as the archive shows them, without a copy number, and all of their files.
+struct FilesOfPerson
 {
-    messages.Message(
-        PersonCommands::tr("Osoba „%1“ v této složce nemá žádný test.").arg(person).toStdString());
+    QString shown;
+    std::vector<std::string> files;
+};
+
+// The person's files in folder; none, and the user told so, when there are none.
+FilesOfPerson FindFilesOf(MessageSink &messages, const QString &folder, const QString &person)
+{
+    FilesOfPerson found;
+    found.shown = QString::fromStdString(PersonWithoutCopyNumber(person.toStdString()));
+    found.files = FindPersonFiles(folder.toStdString(), found.shown.toStdString());
+    if (found.files.empty())
+        messages.Message(PersonCommands::tr("Osoba „%1“ v této složce nemá žádný test.")
+                             .arg(found.shown)
+                             .toStdString());
+    return found;
 }
 
 } // namespace
@@ -67,13 +81,10 @@ std::optional<PersonChange> RenamePerson(QWidget *parent, MessageSink &messages,
                                          const QString &folder, const QString &person)
 {
     const std::string folderPath = folder.toStdString();
-    const QString shown = QString::fromStdString(PersonWithoutCopyNumber(person.toStdString()));
     // The files the dialog counts are the ones renamed; a test saved meanwhile keeps its name.
-    const std::vector<std::string> files = FindPersonFiles(folderPath, shown.toStdString());
-    if (files.empty()) {
-        ReportNoTests(messages, shown);
+    const auto [shown, files] = FindFilesOf(messages, folder, person);
+    if (files.empty())
         return std::nullopt;
-    }
     PersonRenameDialog dialog(messages, shown, static_cast<int>(files.size()),
                               CountFilesByPerson(folderPath), parent);
     if (dialog.exec() != QDialog::Accepted || dialog.NewPerson() == shown)
@@ -91,12 +102,9 @@ std::optional<PersonChange> DeletePerson(QWidget *parent, MessageSink &messages,
                                          const QString &folder, const QString &person)
 {
     const std::string folderPath = folder.toStdString();
-    const QString shown = QString::fromStdString(PersonWithoutCopyNumber(person.toStdString()));
-    const std::vector<std::string> files = FindPersonFiles(folderPath, shown.toStdString());
-    if (files.empty()) {
-        ReportNoTests(messages, shown);
+    const auto [shown, files] = FindFilesOf(messages, folder, person);
+    if (files.empty())
         return std::nullopt;
-    }
     const int count = static_cast<int>(files.size());
     const QString caption = PersonCommands::tr("Smazat osobu");
     if (!Confirmed(parent, "deletePersonQuestion", caption,

@@ -94,8 +94,6 @@ void SyncFolder(const fs::path &folder)
     ::close(fd);
 }
 
-constexpr int kMostCandidates = 10000;
-
 enum class Claim
 {
     Claimed,     // the name now holds the bytes

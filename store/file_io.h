@@ -43,6 +43,8 @@ enum class FileAccess
 
 // The name of the copy-th candidate for a new file, copy counting from 1.
 using CandidateName = std::function<std::string(int copy)>;
+// How many candidate names a save tries before it gives up.
+inline constexpr int kMostCandidates = 10000;
 
 // Writes bytes as a new file in folder under the first candidate name that nothing in the
 // folder has yet, never replacing anything, even while other processes write there under the

@@ -24,7 +24,6 @@ constexpr std::time_t kUnfinishedKeptSeconds = 24 * 60 * 60;
 // cannot be seen (network shares that lock locally, or not at all), a file written this
 // recently may still be about to get its name.
 constexpr std::time_t kQuietSeconds = 60;
-constexpr int kMostCandidates = 10000;
 
 // Opens the temporary file itself, never through a link, for writing where possible: an
 // exclusive lock on a network share needs a descriptor open for writing.
