@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <functional>
 
 namespace vorlant {
@@ -13,8 +14,12 @@ struct LocalTime
     int hour = 0;  // 0 to 23
     int minute = 0;
 
-    friend bool operator==(const LocalTime &, const LocalTime &) = default;
+    // In the order of time, as the fields stand from the year down.
+    friend auto operator<=>(const LocalTime &, const LocalTime &) = default;
 };
+
+// Calendar days from the date of from to the date of to (negative when to comes first).
+int DaysBetween(const LocalTime &from, const LocalTime &to);
 
 // Where the results store takes the time of a save from; tests pass a fixed one.
 using LocalClock = std::function<LocalTime()>;

@@ -1,6 +1,5 @@
 #include "store/report_figures.h"
 
-#include <chrono>
 #include <cmath>
 
 namespace vorlant {
@@ -12,13 +11,6 @@ constexpr double kSmallestChange = 0.5;
 // Below two weeks a period is told in days.
 constexpr int kDaysTold = 14;
 
-std::chrono::sys_days DayOf(const LocalTime &time)
-{
-    return std::chrono::year_month_day{std::chrono::year{time.year},
-                                       std::chrono::month{static_cast<unsigned>(time.month)},
-                                       std::chrono::day{static_cast<unsigned>(time.day)}};
-}
-
 ReportTrend TrendBetween(double first, double latest)
 {
     if (latest - first >= kSmallestChange)
@@ -29,11 +21,6 @@ ReportTrend TrendBetween(double first, double latest)
 }
 
 } // namespace
-
-int DaysBetween(const LocalTime &from, const LocalTime &to)
-{
-    return static_cast<int>((DayOf(to) - DayOf(from)).count());
-}
 
 ReportFigures ComposeReportFigures(std::span<const DatedSummary> tests)
 {

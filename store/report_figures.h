@@ -56,7 +56,4 @@ struct ReportFigures
 // The figures of tests, given in time order; all zero without a test.
 ReportFigures ComposeReportFigures(std::span<const DatedSummary> tests);
 
-// Calendar days from the date of from to the date of to (negative when to comes first).
-int DaysBetween(const LocalTime &from, const LocalTime &to);
-
 } // namespace vorlant

@@ -7,7 +7,6 @@
 #include "store/test_summary.h"
 
 #include <algorithm>
-#include <chrono>
 #include <numeric>
 #include <optional>
 #include <utility>
@@ -25,23 +24,6 @@ std::vector<std::pair<std::string, std::string>> ByCode(const ResearchCodes &cod
         byCode.emplace_back(code, person);
     std::sort(byCode.begin(), byCode.end());
     return byCode;
-}
-
-std::chrono::sys_days DayOf(const LocalTime &time)
-{
-    return std::chrono::year(time.year) / std::chrono::month(static_cast<unsigned>(time.month)) /
-           std::chrono::day(static_cast<unsigned>(time.day));
-}
-
-double DaysBetween(const LocalTime &from, const LocalTime &to)
-{
-    return static_cast<double>((DayOf(to) - DayOf(from)).count());
-}
-
-bool Earlier(const LocalTime &a, const LocalTime &b)
-{
-    return std::tie(a.year, a.month, a.day, a.hour, a.minute) <
-           std::tie(b.year, b.month, b.day, b.hour, b.minute);
 }
 
 bool IsDateColumn(const SheetColumn &column)
@@ -112,9 +94,9 @@ SheetTable ResearchOverviewSheet(const SheetTable &overview, const ResearchCodes
                 continue;
             }
             if (const auto *time = std::get_if<LocalTime>(&cell)) {
-                if (!earliest || Earlier(*time, *earliest))
+                if (!earliest || *time < *earliest)
                     earliest = *time;
-                if (!latest || Earlier(*latest, *time))
+                if (!latest || *latest < *time)
                     latest = *time;
             }
             if (c == dates.front())
@@ -122,7 +104,7 @@ SheetTable ResearchOverviewSheet(const SheetTable &overview, const ResearchCodes
         }
         // Every column before the first date column is kept, so the days stand where it stood.
         if (earliest)
-            cells[dates.front()] = DaysBetween(*earliest, *latest);
+            cells[dates.front()] = double(DaysBetween(*earliest, *latest));
         sheet.rows.push_back(std::move(cells));
     }
     return sheet;
@@ -161,9 +143,10 @@ ResearchAttempts ResearchAttemptsSheet(const std::string &folder, const Research
             const LogRecords &log = tests[t].log;
             const int count = RecordCount(log);
             for (int i = 0; i < count; ++i) {
-                result.sheet.rows.push_back(
-                    {code, double(t + 1), DaysBetween(first->time, tests[t].time), double(i),
-                     double(log[i].length), log[i].success ? 1.0 : 0.0, double(log[i].elapsedMs)});
+                result.sheet.rows.push_back({code, double(t + 1),
+                                             double(DaysBetween(first->time, tests[t].time)),
+                                             double(i), double(log[i].length),
+                                             log[i].success ? 1.0 : 0.0, double(log[i].elapsedMs)});
             }
         }
     }
