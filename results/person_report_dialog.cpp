@@ -6,6 +6,7 @@
 #include "results/progress_reading.h"
 #include "store/file_io.h"
 #include "store/results_name.h"
+#include "store/results_store.h"
 #include "ui/save_file_dialog.h"
 #include "ui/window_placement.h"
 
@@ -121,8 +122,7 @@ void PersonReportDialog::SavePdf()
         return;
     std::error_code error;
     if (!SavePersonReportPdf(chosen, Report(), error)) {
-        messages_.Message({VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze uložit: %2"),
-                           {chosen.toStdString(), error.message()}});
+        messages_.Message(CannotSave(chosen.toStdString(), error));
         return;
     }
     status_->setText(tr("Zpráva je uložena: %1").arg(chosen));

@@ -6,6 +6,7 @@
 #include "results/workbook_saving.h"
 #include "store/file_io.h"
 #include "store/research_export.h"
+#include "store/results_store.h"
 #include "store/workbook_file.h"
 #include "ui/save_file_dialog.h"
 
@@ -21,12 +22,6 @@ class ResearchSaving
 {
     Q_DECLARE_TR_FUNCTIONS(ResearchSaving)
 };
-
-void ReportSaveFailure(MessageSink &messages, const QString &path, const std::error_code &error)
-{
-    messages.Message({VORLANT_TRANSLATE_NOOP("Messages", "Soubor %1 nelze uložit: %2"),
-                      {path.toStdString(), error.message()}});
-}
 
 } // namespace
 
@@ -72,7 +67,7 @@ bool SaveResearchExport(QWidget *parent, const SaveFileChooser &chooseWorkbook,
     std::error_code error;
     if (!SaveWorkbook(workbook.toStdString(), {overview, attempts.sheet}, WorkbookDate::None,
                       error)) {
-        ReportSaveFailure(messages, workbook, error);
+        messages.Message(CannotSave(workbook.toStdString(), error));
         return false;
     }
     if (!attempts.unreadable.empty()) {
@@ -86,7 +81,7 @@ bool SaveResearchExport(QWidget *parent, const SaveFileChooser &chooseWorkbook,
     }
     const QString key = chooseKey(parent, SuggestedWorkbookPath(QStringLiteral("vyzkum-klic.csv")));
     if (!key.isEmpty() && !ReplaceFileAtomically(key.toStdString(), ResearchKeyCsv(codes), error))
-        ReportSaveFailure(messages, key, error);
+        messages.Message(CannotSave(key.toStdString(), error));
     return true;
 }
 

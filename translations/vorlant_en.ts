@@ -199,10 +199,6 @@
         <translation>Select a row with a person.</translation>
     </message>
     <message>
-        <source>Soubor %1 nelze uložit: %2</source>
-        <translation>Cannot save the file %1: %2</translation>
-    </message>
-    <message>
         <source>Unable to write to %1.</source>
         <translation>Unable to write to %1.</translation>
     </message>

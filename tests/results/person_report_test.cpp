@@ -157,7 +157,7 @@ TEST_F(PersonReportTest, FromTheArchiveAPdfNamesThePersonTheirFiguresAndWhatThey
             Click(dialog, "savePdf");
             EXPECT_EQ(sink.messages,
                       std::vector<std::string>{"Soubor " + Path("plain/zprava.pdf").toStdString() +
-                                               " nelze uložit: Not a directory"});
+                                               " nelze uložit\nČást cesty není složka."});
             EXPECT_TRUE(dialog.isVisible());
             WriteToFile(dialog, Path("zprava.pdf"));
             Click(dialog, "savePdf");
